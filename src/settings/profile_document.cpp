@@ -1,0 +1,126 @@
+#include "settings/profile_document.h"
+
+#include <algorithm>
+
+namespace quillmere {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool sameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
+}
+
+} // namespace
+
+ProfileDocument::Line ProfileDocument::classify(std::string text) {
+    Line line;
+    const std::string_view body = trim(text);
+    if (!body.empty() && body.front() == '[') {
+        const std::size_t close = body.find(']');
+        line.isSection = true;
+        line.name = std::string(trim(body.substr(1, close == std::string_view::npos ? close : close - 1)));
+    } else if (!body.empty() && body.front() != ';') {
+        const std::size_t eq = text.find('=');
+        if (eq != std::string::npos) {
+            line.name = std::string(trim(std::string_view(text).substr(0, eq)));
+            line.valueStart = eq + 1;
+        }
+    }
+    line.text = std::move(text);
+    return line;
+}
+
+ProfileDocument ProfileDocument::parse(std::string_view bytes) {
+    ProfileDocument doc;
+    std::size_t start = 0;
+    bool newlineChosen = false;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        const bool terminated = end != std::string_view::npos;
+        if (!terminated)
+            end = bytes.size();
+        std::string_view raw = bytes.substr(start, end - start);
+        if (!raw.empty() && raw.back() == '\r') {
+            raw.remove_suffix(1);
+            if (!newlineChosen)
+                doc.m_newline = "\r\n";
+        }
+        if (terminated)
+            newlineChosen = true;
+        doc.m_lines.push_back(classify(std::string(raw)));
+        start = end + 1;
+    }
+    return doc;
+}
+
+std::string ProfileDocument::text() const {
+    std::string out;
+    for (const Line& line : m_lines) {
+        out += line.text;
+        out += m_newline;
+    }
+    return out;
+}
+
+std::size_t ProfileDocument::findSection(std::string_view section) const {
+    for (std::size_t i = 0; i < m_lines.size(); ++i)
+        if (m_lines[i].isSection && sameName(m_lines[i].name, section))
+            return i;
+    return m_lines.size();
+}
+
+std::string ProfileDocument::read(std::string_view section, std::string_view key) const {
+    for (std::size_t i = findSection(section) + 1; i < m_lines.size() && !m_lines[i].isSection; ++i) {
+        const Line& line = m_lines[i];
+        if (line.valueStart == 0 || !sameName(line.name, key))
+            continue;
+        std::string_view value = trim(std::string_view(line.text).substr(line.valueStart));
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+            value = value.substr(1, value.size() - 2);
+        value = value.substr(0, value.find('\0'));
+        return std::string(value.substr(0, ProfileValueLimit));
+    }
+    return {};
+}
+
+void ProfileDocument::write(std::string_view section, std::string_view key, std::string_view value) {
+    std::string text = std::string(key) + "=" + std::string(value);
+    std::size_t at = findSection(section);
+    if (at == m_lines.size()) {
+        m_lines.push_back(classify("[" + std::string(section) + "]"));
+        m_lines.push_back(classify(std::move(text)));
+        m_changed = true;
+        return;
+    }
+    std::size_t insertAt = at + 1;
+    for (std::size_t i = at + 1; i < m_lines.size() && !m_lines[i].isSection; ++i) {
+        Line& line = m_lines[i];
+        if (line.valueStart != 0 && sameName(line.name, key)) {
+            // Keep the spelling of the stored name; only the value changes.
+            std::string replaced = line.name + "=" + std::string(value);
+            if (replaced != line.text) {
+                line = classify(std::move(replaced));
+                m_changed = true;
+            }
+            return;
+        }
+        if (!std::string_view(trim(line.text)).empty())
+            insertAt = i + 1;
+    }
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt), classify(std::move(text)));
+    m_changed = true;
+}
+
+} // namespace quillmere

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillmere {
+
+// Longest value text a read returns: the profile functions read into a 128-byte buffer.
+constexpr std::size_t ProfileValueLimit = 127;
+
+// The text of an INI file, held line by line so that writing one key keeps every other line,
+// section, comment and unknown key exactly as it was. Section and key names match without regard
+// to ASCII letter case, as the profile functions do.
+class ProfileDocument {
+public:
+    ProfileDocument() = default;
+
+    // Parses any bytes: lines without '=' outside a section header are kept but never match a key.
+    static ProfileDocument parse(std::string_view bytes);
+
+    // The file's bytes, newline-terminated lines in their original order.
+    std::string text() const;
+
+    // The value as the profile reader returns it: surrounding blanks removed, one pair of enclosing
+    // quotes removed, cut at the first NUL and to 127 bytes; "" when the key or section is absent.
+    std::string read(std::string_view section, std::string_view key) const;
+
+    // Sets a key, adding the section at the end and the key at the end of its section when absent.
+    void write(std::string_view section, std::string_view key, std::string_view value);
+
+    // True once write() changed the text.
+    bool changed() const { return m_changed; }
+
+private:
+    struct Line {
+        std::string text;      // without the line terminator
+        bool isSection = false;
+        std::string name;      // section name or key name, trimmed
+        std::size_t valueStart = 0; // for key lines: offset of the first byte after '='
+    };
+
+    static Line classify(std::string text);
+    // Index of the section header line, or lines.size() when absent.
+    std::size_t findSection(std::string_view section) const;
+
+    std::vector<Line> m_lines;
+    std::string m_newline = "\n";
+    bool m_changed = false;
+};
+
+} // namespace quillmere

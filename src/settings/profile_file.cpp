@@ -1,0 +1,107 @@
+#include "settings/profile_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
+
+namespace quillmere {
+namespace {
+
+// Owns a POSIX file descriptor.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() { close(); }
+
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+    int close() {
+        const int result = m_fd >= 0 ? ::close(m_fd) : 0;
+        m_fd = -1;
+        return result;
+    }
+
+private:
+    int m_fd;
+};
+
+bool writeAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+ProfileFile::ProfileFile(std::filesystem::path path) : m_path(std::move(path)) {}
+
+ProfileDocument ProfileFile::load() {
+    FileDescriptor fd(::open(m_path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.valid())
+        return {};
+    std::string bytes;
+    char buffer[65536];
+    m_oversized = false;
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        const std::size_t room = ProfileReadLimit - bytes.size();
+        if (static_cast<std::size_t>(n) > room) {
+            bytes.append(buffer, room);
+            m_oversized = true;
+            break;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    return ProfileDocument::parse(bytes);
+}
+
+bool ProfileFile::replaceFile(const std::string& bytes) {
+    if (m_oversized) {
+        errno = EFBIG;
+        return false;
+    }
+    std::filesystem::path temporary = m_path;
+    temporary += ".tmp";
+    FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+    if (!fd.valid())
+        return false;
+    if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || fd.close() != 0 ||
+        ::rename(temporary.c_str(), m_path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        errno = error;
+        return false;
+    }
+    return true;
+}
+
+bool ProfileFile::save(const ProfileDocument& doc) {
+    if (!doc.changed())
+        return true;
+    if (replaceFile(doc.text()))
+        return true;
+    if (!m_reportedFailure) {
+        m_reportedFailure = true;
+        std::fprintf(stderr, "Quillmere: settings cannot be saved to %s: %s\n", m_path.c_str(),
+                     m_oversized ? "the file is too large" : std::strerror(errno));
+    }
+    return false;
+}
+
+} // namespace quillmere

@@ -1,0 +1,189 @@
+#include "settings/settings_file.h"
+
+#include "settings/profile_numbers.h"
+
+#include <algorithm>
+
+namespace quillmere {
+namespace {
+
+std::string fishKey(int kind) { return "Fish" + std::to_string(kind); }
+
+std::string flagText(bool set) { return set ? "1" : "0"; }
+
+// A flag of the dialogs' sections counts as set only when its integer is exactly 1.
+bool readFlag(const ProfileDocument& doc, std::string_view section, std::string_view key) {
+    return parseProfileInt(doc.read(section, key)) == 1;
+}
+
+std::vector<std::string> readPaths(const ProfileDocument& doc, std::string_view section, std::string_view sumKey,
+                                   std::string_view listKey) {
+    const int count = std::clamp(parseProfileInt(doc.read(section, sumKey)), 0, MaxStoredListLength);
+    std::vector<std::string> paths;
+    paths.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        paths.push_back(doc.read(section, std::string(listKey) + std::to_string(i)));
+    return paths;
+}
+
+void writePaths(ProfileDocument& doc, std::string_view section, std::string_view sumKey, std::string_view listKey,
+                const std::vector<std::string>& paths) {
+    doc.write(section, sumKey, formatProfileInt(static_cast<long>(paths.size())));
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        doc.write(section, std::string(listKey) + std::to_string(i), paths[i]);
+}
+
+std::string valueText(const AquariumKey& key, const AquariumSettings& values, int index) {
+    AquariumSettings copy = values;
+    if (const float* phase = phaseField(copy, index))
+        return formatProfileFloat(*phase);
+    const int value = *integerField(copy, index);
+    if (key.format == ValueFormat::Flag)
+        return flagText(value != 0);
+    return formatProfileInt(value);
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(std::filesystem::path folder) : m_file(std::move(folder) / SettingsFileName) {}
+
+void SettingsFile::loadStartupSettings(Random& random, AquariumSettings& settings, CameraValues& camera) {
+    ProfileDocument doc = m_file.load();
+    for (int index = 0; index < AquariumKeyCount; ++index) {
+        const AquariumKey& key = AquariumKeys[index];
+        const std::string text = doc.read(AquariumSection, key.name);
+        const bool missing = text.empty();
+        const int read = parseProfileInt(text);
+        int value = missing ? key.defaultValue : read;
+        switch (key.rule) {
+        case StartupRule::Forced:
+        case StartupRule::ReadForced:
+            value = key.forced;
+            doc.write(AquariumSection, key.name, formatProfileInt(value));
+            break;
+        case StartupRule::Default:
+        case StartupRule::Phase:
+        case StartupRule::CameraView:
+            if (missing)
+                doc.write(AquariumSection, key.name, formatProfileInt(value));
+            break;
+        case StartupRule::Volume:
+            if (missing)
+                doc.write(AquariumSection, key.name, DefaultVolumeText);
+            break;
+        case StartupRule::Ranged:
+            if (missing || read < key.min || read > key.max) {
+                value = key.defaultValue;
+                doc.write(AquariumSection, key.name, formatProfileInt(value));
+            }
+            break;
+        }
+        if (float* phase = phaseField(settings, index))
+            *phase = static_cast<float>(value);
+        else
+            *integerField(settings, index) = value;
+    }
+    camera.liveLeftRight = settings.viewLeftRight;
+    camera.liveNearFar = settings.viewNearFar;
+
+    std::array<int, FishKindCount> counts{};
+    for (int kind = 0; kind < FishKindCount; ++kind) {
+        const std::string text = doc.read(FishSection, fishKey(kind));
+        if (text.empty()) {
+            counts[kind] = random.next() % 4;
+            doc.write(FishSection, fishKey(kind), formatProfileInt(counts[kind]));
+        } else {
+            counts[kind] = std::min(parseProfileInt(text), MaxFishPerKind);
+        }
+    }
+    settings.fishCount = counts;
+    m_file.save(doc);
+}
+
+std::array<std::string, AquariumKeyCount> SettingsFile::readAquariumSettings() {
+    const ProfileDocument doc = m_file.load();
+    std::array<std::string, AquariumKeyCount> texts;
+    for (int index = 0; index < AquariumKeyCount; ++index)
+        texts[index] = doc.read(AquariumSection, AquariumKeys[index].name);
+    return texts;
+}
+
+void SettingsFile::saveAquariumSettings(const AquariumSettings& values, AquariumSettings& settings) {
+    ProfileDocument doc = m_file.load();
+    for (int index = 0; index < AquariumKeyCount; ++index)
+        doc.write(AquariumSection, AquariumKeys[index].name, valueText(AquariumKeys[index], values, index));
+    m_file.save(doc);
+
+    const std::array<int, FishKindCount> counts = settings.fishCount;
+    settings = values;
+    settings.fishCount = counts;
+    settings.lockFrontPhase = 0.0f;
+    settings.lockBackPhase = 0.0f;
+}
+
+std::array<int, FishKindCount> SettingsFile::loadFishCounts() {
+    const ProfileDocument doc = m_file.load();
+    std::array<int, FishKindCount> counts{};
+    for (int kind = 0; kind < FishKindCount; ++kind)
+        counts[kind] = parseProfileInt(doc.read(FishSection, fishKey(kind)));
+    return counts;
+}
+
+void SettingsFile::saveFishCounts(const std::array<int, FishKindCount>& counts, AquariumSettings& settings) {
+    ProfileDocument doc = m_file.load();
+    std::array<int, FishKindCount> cut{};
+    for (int kind = 0; kind < FishKindCount; ++kind) {
+        doc.write(FishSection, fishKey(kind), formatProfileInt(counts[kind]));
+        cut[kind] = std::min(counts[kind], MaxFishPerKind);
+    }
+    m_file.save(doc);
+    settings.fishCount = cut;
+}
+
+ImageListState SettingsFile::loadImageList() {
+    const ProfileDocument doc = m_file.load();
+    ImageListState state;
+    state.randomImage = readFlag(doc, ImagesSection, "RandomImage");
+    state.cycImage = readFlag(doc, ImagesSection, "CycImage");
+    state.repeatImage = readFlag(doc, ImagesSection, "RepeatImage");
+    state.ownImage = readFlag(doc, ImagesSection, "OwnImage");
+    state.imageTime = doc.read(ImagesSection, "ImageTime");
+    if (state.imageTime.empty())
+        state.imageTime = "5";
+    state.paths = readPaths(doc, ImagesSection, "ImageSum", "ImageList");
+    return state;
+}
+
+void SettingsFile::saveImageList(const ImageListState& state) {
+    ProfileDocument doc = m_file.load();
+    doc.write(ImagesSection, "RandomImage", flagText(state.randomImage));
+    doc.write(ImagesSection, "CycImage", flagText(state.cycImage));
+    doc.write(ImagesSection, "RepeatImage", flagText(state.repeatImage));
+    doc.write(ImagesSection, "OwnImage", flagText(state.ownImage));
+    doc.write(ImagesSection, "ImageTime", state.imageTime);
+    writePaths(doc, ImagesSection, "ImageSum", "ImageList", state.paths);
+    m_file.save(doc);
+}
+
+MusicListState SettingsFile::loadMusicList() {
+    const ProfileDocument doc = m_file.load();
+    MusicListState state;
+    state.randomMusic = readFlag(doc, MusicSection, "RandomMusic");
+    state.cycMusic = readFlag(doc, MusicSection, "CycMusic");
+    state.repeatMusic = readFlag(doc, MusicSection, "RepeatMusic");
+    state.ownMusic = readFlag(doc, MusicSection, "OwnMusic");
+    state.paths = readPaths(doc, MusicSection, "MusicSum", "MusicList");
+    return state;
+}
+
+void SettingsFile::saveMusicList(const MusicListState& state) {
+    ProfileDocument doc = m_file.load();
+    doc.write(MusicSection, "RandomMusic", flagText(state.randomMusic));
+    doc.write(MusicSection, "CycMusic", flagText(state.cycMusic));
+    doc.write(MusicSection, "RepeatMusic", flagText(state.repeatMusic));
+    doc.write(MusicSection, "OwnMusic", flagText(state.ownMusic));
+    writePaths(doc, MusicSection, "MusicSum", "MusicList", state.paths);
+    m_file.save(doc);
+}
+
+} // namespace quillmere

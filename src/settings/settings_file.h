@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/random.h"
+#include "settings/aquarium_settings.h"
+#include "settings/profile_file.h"
+#include "settings/settings_keys.h"
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace quillmere {
+
+// "Custom Images": the Custom Background dialog's state.
+struct ImageListState {
+    bool randomImage = false; // "RandomImage"
+    bool cycImage = false;    // "CycImage": Repeat All
+    bool repeatImage = false; // "RepeatImage": Repeat One
+    bool ownImage = false;    // "OwnImage"
+    std::string imageTime = "5"; // "ImageTime", seconds exactly as typed; empty reads as "5"
+    std::vector<std::string> paths; // ImageList0 ...
+};
+
+// "Custom Settings": the Custom Music dialog's state.
+struct MusicListState {
+    bool randomMusic = false; // "RandomMusic"
+    bool cycMusic = false;    // "CycMusic": Repeat All
+    bool repeatMusic = false; // "RepeatMusic": Repeat One
+    bool ownMusic = false;    // "OwnMusic"
+    std::vector<std::string> paths; // MusicList0 ...
+};
+
+// Longest list read back from "ImageSum" / "MusicSum": a corrupt count must not make start-up loop
+// for hours over keys that are not there.
+constexpr int MaxStoredListLength = 1000;
+
+// "QuillmereSet.ini" in the per-user settings folder. Every operation reads the file once at its start
+// and replaces it atomically once at its end when it changed anything.
+class SettingsFile {
+public:
+    explicit SettingsFile(std::filesystem::path folder);
+
+    const std::filesystem::path& path() const { return m_file.path(); }
+
+    // Fills the record and the live camera values at start-up, repairing and writing back keys;
+    // each missing "FishN" key draws one number from the generator.
+    void loadStartupSettings(Random& random, AquariumSettings& settings, CameraValues& camera);
+
+    // The texts of the 27 keys of "Aquarium Settings" in file order ("" when missing); writes nothing.
+    std::array<std::string, AquariumKeyCount> readAquariumSettings();
+
+    // Writes the 27 keys from the dialog's values, then copies them into the record
+    // (all but the fish counts; the two phases become 0 there).
+    void saveAquariumSettings(const AquariumSettings& values, AquariumSettings& settings);
+
+    // Fish0 to Fish14 as integers; a missing key gives 0 and nothing is written.
+    std::array<int, FishKindCount> loadFishCounts();
+
+    // Writes Fish0 to Fish14 and copies the counts, each cut to 50, into the record.
+    void saveFishCounts(const std::array<int, FishKindCount>& counts, AquariumSettings& settings);
+
+    ImageListState loadImageList();
+    void saveImageList(const ImageListState& state);
+
+    MusicListState loadMusicList();
+    void saveMusicList(const MusicListState& state);
+
+private:
+    ProfileFile m_file;
+};
+
+} // namespace quillmere
