@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace quillmere {
+
+// The folder the assets are extracted into, with a trailing "/": the per-user settings folder,
+// which also holds the settings file.
+std::string AssetFolder();
+
+} // namespace quillmere

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "assets/asset_table.h"
+
+#include <string>
+
+namespace quillmere {
+
+// The assets compiled into the program by the build: ids and stored (scrambled) bytes.
+AssetTable embeddedAssetTable();
+
+// Extracts embedded resource id into folder + name + ".ad" and its usable file (name + ".bmp", or
+// "Music.wav" for the name "Music"). Returns 1 when the resource exists, 0 otherwise (nothing is
+// written then). The caller deletes both files once it has loaded the usable one.
+int ExtractAsset(int id, const std::string& folder, const std::string& name);
+
+} // namespace quillmere
