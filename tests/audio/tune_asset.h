@@ -1,0 +1,39 @@
+#pragma once
+
+#include "assets/asset_catalogue.h"
+#include "assets/asset_extraction.h"
+#include "assets/asset_scrambling.h"
+#include "audio/built_in_music.h"
+#include "sound_files.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace quillmere::testing_audio {
+
+// A built-in tune of the test's own, stored scrambled as resource 227 in a table of one, so the real
+// extraction path writes "Music.ad" and "Music.wav" for it.
+class TuneAsset {
+public:
+    explicit TuneAsset(std::vector<Frame> tune) : m_tune(std::move(tune)), m_stored(waveFileBytes(m_tune)) {
+        scrambleBytes(m_stored);
+        m_table.push_back(AssetResource{MusicAssetId, m_stored});
+    }
+    TuneAsset(const TuneAsset&) = delete;
+    TuneAsset& operator=(const TuneAsset&) = delete;
+
+    const std::vector<Frame>& tune() const { return m_tune; }
+
+    AssetExtractor extractor() const {
+        return [this](int id, const std::string& folder, const std::string& name) {
+            return extractAssetFrom(AssetTable(m_table), id, folder, name);
+        };
+    }
+
+private:
+    std::vector<Frame> m_tune;
+    std::vector<std::uint8_t> m_stored;
+    std::vector<AssetResource> m_table;
+};
+
+} // namespace quillmere::testing_audio
