@@ -7,7 +7,8 @@ libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
 libsoil-dev libftgl-dev libfontconfig-dev fonts-dejavu-core
 libsdl2-mixer-dev
 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-xvfb xauth xdotool x11-utils imagemagick sox"
+xvfb xauth xdotool x11-utils imagemagick sox
+libxss-dev dbus-daemon lame"
 
 missing=""
 for package in $PACKAGES; do
