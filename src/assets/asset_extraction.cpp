@@ -1,7 +1,7 @@
 #include "assets/asset_extraction.h"
 
 #include "assets/asset_scrambling.h"
-#include "assets/unique_fd.h"
+#include "core/unique_fd.h"
 
 #include <array>
 #include <cerrno>

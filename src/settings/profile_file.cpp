@@ -1,5 +1,7 @@
 #include "settings/profile_file.h"
 
+#include "core/unique_fd.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -9,26 +11,6 @@
 
 namespace quillmere {
 namespace {
-
-// Owns a POSIX file descriptor.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() { close(); }
-
-    int get() const { return m_fd; }
-    bool valid() const { return m_fd >= 0; }
-    int close() {
-        const int result = m_fd >= 0 ? ::close(m_fd) : 0;
-        m_fd = -1;
-        return result;
-    }
-
-private:
-    int m_fd;
-};
 
 bool writeAll(int fd, const std::string& bytes) {
     std::size_t done = 0;
@@ -48,7 +30,7 @@ bool writeAll(int fd, const std::string& bytes) {
 ProfileFile::ProfileFile(std::filesystem::path path) : m_path(std::move(path)) {}
 
 ProfileDocument ProfileFile::load() {
-    FileDescriptor fd(::open(m_path.c_str(), O_RDONLY | O_CLOEXEC));
+    UniqueFd fd(::open(m_path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.valid())
         return {};
     std::string bytes;
@@ -78,7 +60,7 @@ bool ProfileFile::replaceFile(const std::string& bytes) {
     }
     std::filesystem::path temporary = m_path;
     temporary += ".tmp";
-    FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+    UniqueFd fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
     if (!fd.valid())
         return false;
     if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || fd.close() != 0 ||
