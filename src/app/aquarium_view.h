@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/random.h"
+#include "settings/aquarium_settings.h"
+
+#include <memory>
+#include <wx/glcanvas.h>
+#include <wx/timer.h>
+
+namespace quillmere {
+
+// The child window that fills the main frame: it owns the OpenGL context and the scene, sets the scene
+// up once, and then draws one frame per tick of its 20 ms timer.
+class CAquariumView : public wxGLCanvas {
+public:
+    // Whether this display offers the view's canvas: RGBA, double buffered, with a depth buffer.
+    static bool isDisplaySupported();
+
+    // Create only where isDisplaySupported().
+    CAquariumView(wxWindow* parent, Random& random, AquariumSettings& settings, CameraValues& camera);
+    ~CAquariumView() override;
+
+    // Runs the scene set-up and then starts the timer, so the first tick finds the scene complete.
+    // Needs the window on screen: a GL context can only be made current on a realised window.
+    void CreateScene();
+
+    // Releases the GL context and stops the timer. Safe to call again, and after a set-up that
+    // stopped early.
+    void Teardown();
+
+private:
+    void SetupScene();
+    bool CreateContext();
+    void ReadScreenMetrics();
+    void RenderFrame();
+
+    void OnTimer(wxTimerEvent& event);
+    void OnPaint(wxPaintEvent& event);
+    void OnSize(wxSizeEvent& event);
+    void OnEraseBackground(wxEraseEvent& event);
+    void OnCharHook(wxKeyEvent& event);
+
+    Random& m_random;
+    AquariumSettings& m_settings;
+    CameraValues& m_camera;
+
+    std::unique_ptr<wxGLContext> m_context; // null until set-up made one, and after teardown
+    wxTimer m_timer;
+    bool m_inTick = false;
+    bool m_showHelpText = true; // F1 toggles the help text
+    int m_screenWidth = 1680;   // physical pixels; replaced by the monitor's size in set-up
+    int m_screenHeight = 1050;
+};
+
+} // namespace quillmere

@@ -1,0 +1,273 @@
+#!/bin/bash
+# Drives the real program on a virtual X server: display_test.sh CASE PROGRAM [FAKE_SCREEN_SAVER]
+# Every wait polls with a deadline, so a broken build fails quickly instead of hanging.
+set -u
+
+CASE=$1
+PROGRAM=$2
+FAKE_SCREEN_SAVER=${3:-}
+
+WORK=$(mktemp -d)
+PID=""
+FAKE_PID=""
+cleanup() {
+    [ -n "$PID" ] && kill -KILL "$PID" 2>/dev/null
+    [ -n "$FAKE_PID" ] && kill -KILL "$FAKE_PID" 2>/dev/null
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -s "$WORK/stderr" ]; then
+        echo "--- program stderr:" >&2
+        cat "$WORK/stderr" >&2
+    fi
+    exit 1
+}
+
+mkdir -p "$WORK/config" "$WORK/home"
+mkdir -m 700 "$WORK/runtime"
+export XDG_CONFIG_HOME="$WORK/config"
+export XDG_RUNTIME_DIR="$WORK/runtime"
+export HOME="$WORK/home"
+# No accessibility bus, and no session bus unless the case brings its own.
+export NO_AT_BRIDGE=1
+[ "$CASE" = screen_blanking ] || unset DBUS_SESSION_BUS_ADDRESS
+
+SETTINGS="$XDG_CONFIG_HOME/quillmere/QuillmereSet.ini"
+WINDOW=""
+
+start_tank() {
+    "$PROGRAM" >"$WORK/stdout" 2>"$WORK/stderr" &
+    PID=$!
+    wait_for_window
+}
+
+# The visible top-level window titled "Quillmere" (GTK also makes a hidden leader window).
+tank_windows() {
+    xdotool search --onlyvisible --name '^Quillmere$' 2>/dev/null
+}
+
+wait_for_window() {
+    local deadline=$((SECONDS + 30))
+    while [ $SECONDS -lt $deadline ]; do
+        kill -0 "$PID" 2>/dev/null || fail "the program ended before its window appeared"
+        WINDOW=$(tank_windows | head -n 1)
+        # The settings file is written during the scene set-up, after which the timer ticks.
+        if [ -n "$WINDOW" ] && [ -f "$SETTINGS" ]; then
+            xdotool mousemove 640 400
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no window titled Quillmere within 30 s"
+}
+
+# Waits for the program to end and sets EXIT_CODE.
+wait_for_exit() {
+    local deadline=$((SECONDS + 20))
+    while kill -0 "$PID" 2>/dev/null; do
+        [ $SECONDS -lt $deadline ] || fail "the program did not end within 20 s"
+        sleep 0.1
+    done
+    wait "$PID"
+    EXIT_CODE=$?
+    PID=""
+}
+
+window_width() {
+    xwininfo -id "$1" | awk '/Width:/ {print $2}'
+}
+
+# Prints the first visible window with a title matching TITLE and at least MIN_WIDTH wide:
+# poll_window TITLE MIN_WIDTH WHAT
+poll_window() {
+    local deadline=$((SECONDS + 30)) window
+    while [ $SECONDS -lt $deadline ]; do
+        kill -0 "$PID" 2>/dev/null || fail "the program ended while waiting for $3"
+        for window in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+            if [ "$(window_width "$window")" -ge "$2" ]; then
+                echo "$window"
+                return 0
+            fi
+        done
+        sleep 0.1
+    done
+    fail "no $3 within 30 s"
+}
+
+# A set-up that stops at a message box: the box is answered, then the empty frame shows and ends on
+# ESC. expect_stopped_setup BOX_TITLE
+expect_stopped_setup() {
+    "$PROGRAM" >"$WORK/stdout" 2>"$WORK/stderr" &
+    PID=$!
+    local box box_width
+    box=$(poll_window "$1" 1 "a message box titled $1") || exit 1
+    box_width=$(window_width "$box")
+    [ "$box_width" -lt 1280 ] || fail "the first window is ${box_width} wide; expected the message box"
+    xdotool mousemove --window "$box" 20 20 key Return
+    WINDOW=$(poll_window '^Quillmere$' 1280 "the frame after the message box") || exit 1
+    [ ! -e "$SETTINGS" ] || fail "the set-up went on to load the settings"
+    xdotool mousemove 640 400
+    end_with_escape
+}
+
+expect_running() {
+    # A negative check has to give the program a moment to misbehave.
+    sleep 0.5
+    kill -0 "$PID" 2>/dev/null || fail "$1"
+}
+
+end_with_escape() {
+    xdotool key Escape
+    wait_for_exit
+    [ "$EXIT_CODE" -eq 0 ] || fail "ESC ended the program with exit code $EXIT_CODE, not 0"
+}
+
+case "$CASE" in
+window_covers_screen)
+    start_tank
+    geometry=$(xwininfo -id "$WINDOW")
+    x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$geometry")
+    y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$geometry")
+    width=$(awk '/Width:/ {print $2}' <<<"$geometry")
+    height=$(awk '/Height:/ {print $2}' <<<"$geometry")
+    if [ "$x" -gt 0 ] || [ "$y" -gt 0 ] || [ $((x + width)) -lt 1280 ] || [ $((y + height)) -lt 800 ]; then
+        fail "the window is ${width}x${height} at $x,$y; it does not cover the 1280x800 screen"
+    fi
+    properties=$(xprop -id "$WINDOW")
+    # Motif hints: flags, functions, decorations...; flag 2 says the decorations field counts.
+    hints=$(sed -n 's/^_MOTIF_WM_HINTS(_MOTIF_WM_HINTS) = //p' <<<"$properties")
+    [ -n "$hints" ] || fail "the window asks for its decorations: no _MOTIF_WM_HINTS"
+    IFS=', ' read -r flags _ decorations _ <<<"$hints"
+    [ $((flags & 2)) -ne 0 ] && [ $((decorations)) -eq 0 ] ||
+        fail "the window does not turn its decorations off: _MOTIF_WM_HINTS = $hints"
+    grep -q '_NET_WM_STATE_ABOVE' <<<"$properties" || fail "the window is not kept above others"
+    # The view is the frame's one child window and fills it.
+    largest_child=$(xwininfo -tree -id "$WINDOW" | sed -n 's/.*  \([0-9]*\)x\([0-9]*\)+-*[0-9]*+-*[0-9]*  .*/\1 \2/p' |
+        sort -n -r | head -n 1)
+    read -r child_width child_height <<<"$largest_child"
+    [ "${child_width:-0}" -ge 1280 ] && [ "${child_height:-0}" -ge 800 ] ||
+        fail "the view does not fill the window: largest child ${child_width:-none}x${child_height:-none}"
+    end_with_escape
+    ;;
+escape_ends)
+    start_tank
+    xdotool key F1
+    expect_running "F1 ended the program"
+    xdotool key F1
+    end_with_escape
+    ;;
+second_copy)
+    start_tank
+    timeout 20 "$PROGRAM" >"$WORK/second.out" 2>&1
+    second=$?
+    [ "$second" -eq 0 ] || fail "the second copy ended with exit code $second, not 0"
+    count=$(tank_windows | wc -l)
+    [ "$count" -eq 1 ] || fail "$count windows titled Quillmere while two copies were started"
+    kill -0 "$PID" 2>/dev/null || fail "the first copy ended when the second started"
+    end_with_escape
+    # Both guards are free again: a new copy starts and shows its window.
+    start_tank
+    end_with_escape
+    ;;
+after_crash)
+    # A copy that was killed leaves its lock files behind; they must not keep the next start out.
+    start_tank
+    kill -KILL "$PID"
+    wait "$PID" 2>/dev/null
+    PID=""
+    [ -f "$XDG_RUNTIME_DIR/Quillmere" ] || fail "no lock file left to test with"
+    start_tank
+    end_with_escape
+    ;;
+mouse_keeps_running)
+    start_tank
+    xdotool mousemove 10 10 mousemove 1270 790 mousemove 640 400
+    xdotool click 1 click 2 click 3 click 4 click 5
+    xdotool click --repeat 2 --delay 50 1
+    xdotool mousedown 1 mousemove 700 450 mouseup 1
+    expect_running "mouse activity ended the program"
+    count=$(tank_windows | wc -l)
+    [ "$count" -eq 1 ] || fail "mouse activity left $count windows titled Quillmere"
+    xdotool key Escape
+    wait_for_exit
+    [ "$EXIT_CODE" -eq 0 ] || fail "ESC after mouse activity gave exit code $EXIT_CODE"
+    ;;
+termination_signals)
+    for signal in TERM INT; do
+        start_tank
+        kill -s "$signal" "$PID"
+        wait_for_exit
+        [ "$EXIT_CODE" -eq 0 ] || fail "SIG$signal ended the program with exit code $EXIT_CODE, not 0"
+        [ -z "$(tank_windows)" ] || fail "a window is left after SIG$signal"
+    done
+    ;;
+startup_settings_and_locks)
+    start_tank
+    [ -f "$XDG_RUNTIME_DIR/Tarnwick" ] && [ -f "$XDG_RUNTIME_DIR/Quillmere" ] ||
+        fail "the lock files are not in XDG_RUNTIME_DIR: $(ls -A "$XDG_RUNTIME_DIR")"
+    [ -z "$(ls -A "$HOME")" ] || fail "the program wrote into the home folder: $(ls -A "$HOME")"
+    grep -qx 'FOGNONGDU=25' "$SETTINGS" || fail "no FOGNONGDU=25 in the new settings file"
+    for kind in $(seq 0 14); do
+        grep -q "^Fish$kind=" "$SETTINGS" || fail "no Fish$kind in the new settings file"
+    done
+    end_with_escape
+    [ ! -e "$XDG_RUNTIME_DIR/Quillmere" ] || fail "the lock file outlived the program"
+    ;;
+screen_is_black)
+    start_tank
+    # A few ticks after the set-up; Xvfb's own root pattern is grey, so black means the view drew.
+    sleep 0.3
+    import -window root "$WORK/screen.png" || fail "no screenshot"
+    brightest=$(convert "$WORK/screen.png" -format '%[fx:maxima]' info:)
+    [ "$brightest" = 0 ] || fail "the screen is not black: brightest value $brightest"
+    end_with_escape
+    ;;
+screen_blanking)
+    "$FAKE_SCREEN_SAVER" >"$WORK/screen_saver.log" &
+    FAKE_PID=$!
+    deadline=$((SECONDS + 10))
+    until grep -q '^ready$' "$WORK/screen_saver.log"; do
+        [ $SECONDS -lt $deadline ] || fail "the stand-in screen saver service did not start"
+        sleep 0.1
+    done
+    start_tank
+    grep -q '^Inhibit Quillmere 4242$' "$WORK/screen_saver.log" ||
+        fail "screen blanking was not held off while the tank shows: $(cat "$WORK/screen_saver.log")"
+    grep -q '^UnInhibit' "$WORK/screen_saver.log" && fail "screen blanking was released too early"
+    end_with_escape
+    grep -q '^UnInhibit 4242$' "$WORK/screen_saver.log" ||
+        fail "screen blanking was not released at the end: $(cat "$WORK/screen_saver.log")"
+    ;;
+no_glx)
+    # The server offers no GLX, so there is no view to draw with.
+    expect_stopped_setup '^Quillmere$'
+    ;;
+no_settings_folder)
+    # The folder for the settings and the extracted media cannot be made: a file is in the way.
+    rm -rf "$XDG_CONFIG_HOME"
+    touch "$XDG_CONFIG_HOME"
+    SETTINGS="$XDG_CONFIG_HOME/quillmere"
+    expect_stopped_setup '^ERROR$'
+    ;;
+no_display)
+    for display in "" ":4095"; do
+        if [ -z "$display" ]; then
+            env -u DISPLAY -u WAYLAND_DISPLAY timeout 20 "$PROGRAM" >"$WORK/stdout" 2>"$WORK/stderr"
+        else
+            env -u WAYLAND_DISPLAY DISPLAY="$display" timeout 20 "$PROGRAM" >"$WORK/stdout" 2>"$WORK/stderr"
+        fi
+        code=$?
+        [ "$code" -ne 0 ] && [ "$code" -ne 124 ] ||
+            fail "DISPLAY='$display': exit code $code, expected a failure code"
+        grep -q '^Quillmere: cannot open the display' "$WORK/stderr" ||
+            fail "DISPLAY='$display': no clear message on stderr"
+    done
+    ;;
+*)
+    fail "unknown case $CASE"
+    ;;
+esac
+echo "PASS: $CASE"
