@@ -4,6 +4,12 @@
 #include "app/main_frame.h"
 #include "app/screen_blanking_inhibitor.h"
 #include "app/termination_signals.h"
+#include "assets/asset_folder.h"
+#include "assets/embedded_assets.h"
+#include "audio/audio_device.h"
+#include "audio/built_in_music.h"
+#include "settings/settings_file.h"
+#include "settings/settings_folder.h"
 
 #include <cstdio>
 #include <wx/utils.h>
@@ -37,7 +43,11 @@ bool CAquariumApp::OnInit() {
         return false;
     }
 
-    m_frame = new CMainFrame(m_random, m_settings, m_camera);
+    m_settingsFile = std::make_unique<SettingsFile>(settingsFolder());
+    m_audio = std::make_unique<AudioDevice>();
+    m_builtInMusic = std::make_unique<BuiltInMusic>(*m_audio, AssetFolder(), ExtractAsset);
+
+    m_frame = new CMainFrame(m_state, ProcessServices{*m_settingsFile, *m_builtInMusic});
     SetTopWindow(m_frame);
     m_frame->ShowTank();
     m_blankingInhibitor = std::make_unique<ScreenBlankingInhibitor>(wxGetX11Display());
@@ -52,6 +62,8 @@ bool CAquariumApp::OnInit() {
 int CAquariumApp::OnExit() {
     // Released while the toolkit's X connection is still open.
     m_blankingInhibitor.reset();
+    m_builtInMusic.reset();
+    m_audio.reset();
     return wxApp::OnExit();
 }
 

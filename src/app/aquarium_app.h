@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/random.h"
-#include "settings/aquarium_settings.h"
+#include "app/process_state.h"
 
 #include <memory>
 #include <wx/app.h>
@@ -10,11 +9,15 @@
 
 namespace quillmere {
 
+class AudioDevice;
+class BuiltInMusic;
 class CMainFrame;
 class ScreenBlankingInhibitor;
+class SettingsFile;
 
-// The application object. It owns the one generator, the settings record and the camera values that
-// the scene reaches by reference, and the two single-instance guards, which hold until the process ends.
+// The application object. It owns the state the whole process shares (the one generator, the settings
+// record, the camera values and the music flags), the settings file, the sound output with the
+// built-in tune, and the two single-instance guards, which hold until the process ends.
 class CAquariumApp : public wxApp {
 public:
     CAquariumApp();
@@ -33,9 +36,10 @@ private:
     // True when another copy holds either guard; the guards are taken in this order.
     bool anotherCopyRuns();
 
-    Random m_random;
-    AquariumSettings m_settings;
-    CameraValues m_camera;
+    ProcessState m_state;
+    std::unique_ptr<SettingsFile> m_settingsFile;
+    std::unique_ptr<AudioDevice> m_audio; // opened after the guards, closed after the tune
+    std::unique_ptr<BuiltInMusic> m_builtInMusic;
 
     std::unique_ptr<wxSingleInstanceChecker> m_productGuard; // "Tarnwick"
     std::unique_ptr<wxSingleInstanceChecker> m_appGuard;     // "Quillmere"

@@ -1,7 +1,9 @@
 #include "app/aquarium_view.h"
 
+#include "assets/asset_folder.h"
+#include "audio/music_tick.h"
+#include "render/gl_setup.h"
 #include "settings/settings_file.h"
-#include "settings/settings_folder.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -18,39 +20,6 @@ namespace {
 
 constexpr int TickTimerId = 1;
 constexpr int TickIntervalMs = 20;
-
-// Light 1: white, placed once while the model-view matrix is the identity, so it stays fixed to the eye.
-constexpr GLfloat LightAmbient[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-constexpr GLfloat LightDiffuse[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-constexpr GLfloat LightPosition[4] = {1000.0f, -1000.0f, 1000.0f, 1.0f};
-
-void applyFixedGlState() {
-    glEnable(GL_TEXTURE_2D);
-    glShadeModel(GL_SMOOTH);
-    glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
-    glClearDepth(1.0);
-    glEnable(GL_DEPTH_TEST);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    glLightfv(GL_LIGHT1, GL_AMBIENT, LightAmbient);
-    glLightfv(GL_LIGHT1, GL_DIFFUSE, LightDiffuse);
-    glLightfv(GL_LIGHT1, GL_POSITION, LightPosition);
-    glEnable(GL_LIGHT1);
-    glEnable(GL_COLOR_MATERIAL);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glEnable(GL_BLEND);
-}
-
-// Plain exponential fog; start and end have no effect in this mode. The frame replaces the density.
-void applyStartupFog() {
-    constexpr GLfloat FogColour[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    glFogi(GL_FOG_MODE, GL_EXP);
-    glFogfv(GL_FOG_COLOR, FogColour);
-    glFogf(GL_FOG_DENSITY, 0.5f);
-    glHint(GL_FOG_HINT, GL_DONT_CARE);
-    glFogf(GL_FOG_START, -10.0f);
-    glFogf(GL_FOG_END, 100.0f);
-    glEnable(GL_FOG);
-}
 
 // The context made on the canvas is a legacy one, which keeps the fixed-function pipeline.
 wxGLAttributes canvasAttributes() {
@@ -74,11 +43,10 @@ bool CAquariumView::isDisplaySupported() {
            wxGLCanvas::IsDisplaySupported(canvasAttributes());
 }
 
-CAquariumView::CAquariumView(wxWindow* parent, Random& random, AquariumSettings& settings,
-                             CameraValues& camera)
+CAquariumView::CAquariumView(wxWindow* parent, ProcessState& state, const ProcessServices& services)
     : wxGLCanvas(parent, canvasAttributes(), wxID_ANY, wxDefaultPosition, wxDefaultSize,
                  wxBORDER_NONE | wxWANTS_CHARS),
-      m_random(random), m_settings(settings), m_camera(camera), m_timer(this, TickTimerId) {
+      m_state(state), m_services(services), m_timer(this, TickTimerId), m_tank(state.random) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     Bind(wxEVT_TIMER, &CAquariumView::OnTimer, this, TickTimerId);
     Bind(wxEVT_PAINT, &CAquariumView::OnPaint, this);
@@ -102,15 +70,11 @@ void CAquariumView::SetupScene() {
     if (!CreateContext()) {
         return;
     }
-    // Seam: the help text's outline font and its display lists.
-    applyFixedGlState();
     ReadScreenMetrics();
-    // Seam: extraction and loading of the built-in backdrop and the 15 fish skins.
-    SettingsFile(settingsFolder()).loadStartupSettings(m_random, m_settings, m_camera);
-    // Seam: the terrain grid, the fish population with its bubbles, the food pellets, in that order,
-    // since each reads what the one before produced.
-    applyStartupFog();
-    // Seam: the Custom Music and Custom Background dialogs, created hidden.
+    if (!m_tank.setUp(m_state.random, m_services.settingsFile, m_state.settings, m_state.camera,
+                      AssetFolder())) {
+        wxMessageBox("MAP SIZE ERROR", "Quillmere", wxOK, GetParent());
+    }
 }
 
 bool CAquariumView::CreateContext() {
@@ -143,10 +107,8 @@ void CAquariumView::RenderFrame() {
         return;
     }
     m_context->SetCurrent(*this);
-    glViewport(0, 0, m_screenWidth, m_screenHeight);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    // Seam: the scene's frame (projection and camera, help text, lit and unlit passes) is drawn here.
-    glFinish();
+    m_tank.renderFrame(m_state.random, m_state.settings, m_state.camera, m_picture,
+                       ScreenSize{m_screenWidth, m_screenHeight});
     SwapBuffers();
 }
 
@@ -156,6 +118,9 @@ void CAquariumView::Teardown() {
         if (Display* display = wxGetX11Display()) {
             glXMakeCurrent(display, None, nullptr);
         }
+        // The tank's textures and display lists go while their context is still current.
+        m_context->SetCurrent(*this);
+        m_tank.releaseGlObjects();
         m_context.reset();
     }
     m_timer.Stop();
@@ -170,7 +135,7 @@ void CAquariumView::OnTimer(wxTimerEvent&) {
     }
     m_inTick = true;
     RenderFrame();
-    // Seam: the built-in music is switched on or off after the frame.
+    builtInMusicTick(m_state.musicFlags, m_services.builtInTune, m_state.settings.volume);
     m_inTick = false;
 }
 
@@ -190,12 +155,7 @@ void CAquariumView::OnSize(wxSizeEvent& event) {
     // The window covers its monitor, so a new size may mean that the monitor's mode changed.
     ReadScreenMetrics();
     m_context->SetCurrent(*this);
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(45.0, static_cast<double>(width) / height, 0.1, 400.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    ApplyResizeProjection(width, height);
 }
 
 void CAquariumView::OnEraseBackground(wxEraseEvent&) {
@@ -204,7 +164,7 @@ void CAquariumView::OnEraseBackground(wxEraseEvent&) {
 
 void CAquariumView::OnCharHook(wxKeyEvent& event) {
     if (event.GetKeyCode() == WXK_F1) {
-        m_showHelpText = !m_showHelpText;
+        m_tank.toggleHelpText();
     }
     // On to the frame, which ends the program on ESC.
     event.Skip();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/random.h"
-#include "settings/aquarium_settings.h"
+#include "app/process_state.h"
+#include "render/aquarium_scene.h"
 
 #include <memory>
 #include <wx/glcanvas.h>
@@ -17,7 +17,7 @@ public:
     static bool isDisplaySupported();
 
     // Create only where isDisplaySupported().
-    CAquariumView(wxWindow* parent, Random& random, AquariumSettings& settings, CameraValues& camera);
+    CAquariumView(wxWindow* parent, ProcessState& state, const ProcessServices& services);
     ~CAquariumView() override;
 
     // Runs the scene set-up and then starts the timer, so the first tick finds the scene complete.
@@ -40,15 +40,15 @@ private:
     void OnEraseBackground(wxEraseEvent& event);
     void OnCharHook(wxKeyEvent& event);
 
-    Random& m_random;
-    AquariumSettings& m_settings;
-    CameraValues& m_camera;
+    ProcessState& m_state;
+    ProcessServices m_services;
 
     std::unique_ptr<wxGLContext> m_context; // null until set-up made one, and after teardown
     wxTimer m_timer;
     bool m_inTick = false;
-    bool m_showHelpText = true; // F1 toggles the help text
-    int m_screenWidth = 1680;   // physical pixels; replaced by the monitor's size in set-up
+    AquariumScene m_tank;            // made with the view: its fish draw from the generator before set-up
+    CustomBackdropPicture m_picture; // published by the Custom Background dialog
+    int m_screenWidth = 1680;        // physical pixels; replaced by the monitor's size in set-up
     int m_screenHeight = 1050;
 };
 

@@ -33,7 +33,7 @@ bool isInside(const wxWindow* window, const wxWindow* ancestor) {
 
 } // namespace
 
-CMainFrame::CMainFrame(Random& random, AquariumSettings& settings, CameraValues& camera)
+CMainFrame::CMainFrame(ProcessState& state, const ProcessServices& services)
     : wxFrame(nullptr, wxID_ANY, "Quillmere", wxDefaultPosition, wxDefaultSize,
               wxBORDER_NONE | wxSTAY_ON_TOP | wxCLIP_CHILDREN) {
     SetBackgroundColour(*wxBLACK);
@@ -46,7 +46,7 @@ CMainFrame::CMainFrame(Random& random, AquariumSettings& settings, CameraValues&
         wxMessageBox("ChoosePixelFormat failed", "Quillmere", wxOK);
         AddPlaceholder();
     } else {
-        m_view = new CAquariumView(this, random, settings, camera);
+        m_view = new CAquariumView(this, state, services);
     }
     Bind(wxEVT_SET_FOCUS, &CMainFrame::OnSetFocus, this);
     Bind(wxEVT_ACTIVATE, &CMainFrame::OnActivate, this);

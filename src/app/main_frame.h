@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/random.h"
-#include "settings/aquarium_settings.h"
+#include "app/process_state.h"
 
 #include <wx/frame.h>
 
@@ -13,7 +12,7 @@ class CAquariumView;
 // windows. Its one child is the view, which gets the focus and the first offer of every command.
 class CMainFrame : public wxFrame {
 public:
-    CMainFrame(Random& random, AquariumSettings& settings, CameraValues& camera);
+    CMainFrame(ProcessState& state, const ProcessServices& services);
 
     // Covers the monitor and shows the frame, then has the view set up its scene and start ticking.
     void ShowTank();

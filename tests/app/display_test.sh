@@ -216,13 +216,21 @@ startup_settings_and_locks)
     end_with_escape
     [ ! -e "$XDG_RUNTIME_DIR/Quillmere" ] || fail "the lock file outlived the program"
     ;;
-screen_is_black)
+tank_is_drawn)
     start_tank
-    # A few ticks after the set-up; Xvfb's own root pattern is grey, so black means the view drew.
-    sleep 0.3
-    import -window root "$WORK/screen.png" || fail "no screenshot"
-    brightest=$(convert "$WORK/screen.png" -format '%[fx:maxima]' info:)
-    [ "$brightest" = 0 ] || fail "the screen is not black: brightest value $brightest"
+    # The backdrop fills the view once the set-up is done: many colours, none of Xvfb's grey pattern.
+    deadline=$((SECONDS + 30))
+    while :; do
+        import -window root "$WORK/screen.png" || fail "no screenshot"
+        colours=$(convert "$WORK/screen.png" -format '%k' info:)
+        [ "$colours" -gt 2000 ] && break
+        [ $SECONDS -lt $deadline ] || fail "the tank was not drawn: $colours colours on screen"
+        sleep 0.5
+    done
+    mean=$(convert "$WORK/screen.png" -format '%[fx:int(255*mean)]' info:)
+    [ "$mean" -gt 30 ] || fail "the picture is too dark: mean $mean"
+    leftovers=$(find "$XDG_CONFIG_HOME/quillmere" -name '*.ad' -o -name '*.bmp')
+    [ -z "$leftovers" ] || fail "extracted files outlived the set-up: $leftovers"
     end_with_escape
     ;;
 screen_blanking)

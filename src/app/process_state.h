@@ -1,0 +1,28 @@
+#pragma once
+
+#include "audio/music_flags.h"
+#include "core/random.h"
+#include "settings/aquarium_settings.h"
+
+namespace quillmere {
+
+class BuiltInTune;
+class SettingsFile;
+
+// The state the whole process shares, owned once by the application and reached by reference: the one
+// generator, the settings record, the camera's live slider values and the music flags.
+struct ProcessState {
+    Random random;
+    AquariumSettings settings;
+    CameraValues camera;
+    MusicFlags musicFlags;
+};
+
+// What the view reaches besides the shared state: the settings file, which reports a failed save only
+// once a run, and the built-in tune.
+struct ProcessServices {
+    SettingsFile& settingsFile;
+    BuiltInTune& builtInTune;
+};
+
+} // namespace quillmere

@@ -1,0 +1,31 @@
+#include "render/aquarium_scene.h"
+
+#include "render/gl_setup.h"
+
+namespace quillmere {
+
+bool AquariumScene::setUp(Random& random, SettingsFile& file, AquariumSettings& settings,
+                          CameraValues& camera, const std::string& assetFolder) {
+    m_renderer.emplace();
+    m_renderer->CreateOutlineFont();
+    ApplyFixedGlState();
+    m_renderer->LoadBackdropAndFishSkins(assetFolder);
+    const bool gridBuilt = m_scene.setUp(random, file, settings, camera);
+    // Loading a texture draws nothing from the generator, so the sprite may follow the bubble set-up.
+    m_renderer->LoadBubbleSprite(assetFolder);
+    m_renderer->CompilePelletDisc();
+    ApplyStartupFog();
+    return gridBuilt;
+}
+
+void AquariumScene::renderFrame(Random& random, const AquariumSettings& settings, CameraValues& camera,
+                                const CustomBackdropPicture& picture, ScreenSize screen) {
+    if (!m_renderer)
+        return;
+    FrameInputs inputs;
+    inputs.ownImageOn = picture.ownImageOn;
+    const SceneFrame& frame = m_scene.frame(random, settings, camera, inputs);
+    m_renderer->RenderFrame(frame, screen, m_scene.tankBox(), picture);
+}
+
+} // namespace quillmere

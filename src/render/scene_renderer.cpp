@@ -1,0 +1,138 @@
+#include "render/scene_renderer.h"
+
+#include "render/fish_renderer.h"
+#include "render/gl_setup.h"
+#include "render/pellet_disc.h"
+#include "render/scene_quads.h"
+
+#include <GL/glu.h>
+#include <algorithm>
+
+namespace quillmere {
+
+namespace {
+
+void applyTint(const BackdropTint& tint) {
+    if (tint.set)
+        glColor3f(tint.colour.red, tint.colour.green, tint.colour.blue);
+}
+
+void drawQuad(const TexturedQuad& quad) {
+    glBegin(GL_QUADS);
+    EmitQuad(quad);
+    glEnd();
+}
+
+} // namespace
+
+void SceneRenderer::CreateOutlineFont() {
+    m_font = quillmere::CreateOutlineFont();
+}
+
+void SceneRenderer::LoadBackdropAndFishSkins(const std::string& assetFolder) {
+    quillmere::LoadBackdropAndFishSkins(m_textures, assetFolder);
+}
+
+void SceneRenderer::LoadBubbleSprite(const std::string& assetFolder) {
+    quillmere::LoadBubbleSprite(m_textures, assetFolder);
+}
+
+void SceneRenderer::CompilePelletDisc() {
+    m_pelletDisc = quillmere::CompilePelletDisc();
+}
+
+void SceneRenderer::RenderFrame(const SceneFrame& frame, ScreenSize screen, const TankBox& tank,
+                                const CustomBackdropPicture& picture) {
+    ApplyFrameProjection(screen);
+    gluLookAt(frame.eyeX, 0.0, frame.cameraZoom - 3.0, 0.0, 0.0, -500.0, 0.0, 1.0, 0.0);
+    glViewport(0, 0, screen.width, screen.height);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    DrawHelpText(m_helpText, m_font ? &*m_font : nullptr, frame.eyeX);
+    ApplySceneLight(frame.lightIntensity);
+
+    // The bubbles glow through the fog.
+    glDisable(GL_FOG);
+    glPushMatrix();
+    drawBubbles(frame);
+    glPopMatrix();
+    glFogf(GL_FOG_DENSITY, frame.fogDensity);
+    glEnable(GL_FOG);
+
+    drawCustomBackdrop(frame, tank, picture.currentTexture);
+    drawFish(frame);
+    drawBuiltInBackdrop(frame, tank);
+
+    glDisable(GL_LIGHTING);
+    drawPellets(frame);
+    glFinish();
+}
+
+void SceneRenderer::drawBubbles(const SceneFrame& frame) const {
+    if (!frame.bubblesDrawn)
+        return;
+    glTranslatef(frame.bubbleTranslation.x, frame.bubbleTranslation.y, frame.bubbleTranslation.z);
+    const int count = std::clamp(frame.bubbleCount, 0, MaxParticles);
+    // Additive: overlapping bubbles brighten each other. No colour is set; the sprites take the current one.
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glBindTexture(GL_TEXTURE_2D, m_textures.bubbleSprite.name());
+    glBegin(GL_QUADS);
+    for (int i = 0; i < count; ++i)
+        EmitQuad(BubbleQuad(frame.bubbles[i]));
+    glEnd();
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+void SceneRenderer::drawCustomBackdrop(const SceneFrame& frame, const TankBox& tank, GLuint texture) const {
+    if (!frame.customBackdrop)
+        return;
+    applyTint(frame.customBackdropTint);
+    glPushMatrix();
+    glBindTexture(GL_TEXTURE_2D, texture);
+    drawQuad(CustomBackdropQuad(tank));
+    glPopMatrix();
+    glColor3f(1.0f, 1.0f, 1.0f);
+}
+
+void SceneRenderer::drawFish(const SceneFrame& frame) const {
+    const int count = std::clamp(frame.fishCount, 0, FishSlotCount);
+    for (int i = 0; i < count; ++i) {
+        const FishPose& pose = frame.fish[i];
+        glPushMatrix();
+        glTranslatef(pose.x, pose.y, pose.z);
+        if (pose.kind >= 0 && pose.kind < FishSkinCount)
+            glBindTexture(GL_TEXTURE_2D, m_textures.fishSkins[pose.kind].name());
+        drawFishModel(pose);
+        glPopMatrix();
+    }
+}
+
+void SceneRenderer::drawBuiltInBackdrop(const SceneFrame& frame, const TankBox& tank) const {
+    if (!frame.builtInBackdrop)
+        return;
+    glPushMatrix();
+    applyTint(frame.builtInBackdropTint);
+    glBindTexture(GL_TEXTURE_2D, m_textures.backdrop.name());
+    drawQuad(BuiltInBackdropQuad(tank));
+    glPopMatrix();
+}
+
+void SceneRenderer::drawPellets(const SceneFrame& frame) const {
+    if (!m_pelletDisc)
+        return;
+    const int count = std::clamp(frame.pelletCount, 0, PelletSlotCount);
+    for (int i = 0; i < count; ++i) {
+        const PelletDraw& p = frame.pellets[i];
+        if (!p.visible)
+            continue;
+        glPushMatrix();
+        glTranslatef(p.dropX, p.dropY, p.dropZ);
+        glRotated(p.spinY, 0.0, 1.0, 0.0);
+        glTranslatef(p.offsetX, p.offsetY, p.offsetZ);
+        glRotated(p.spinX, 1.0, 0.0, 0.0);
+        glCallList(m_pelletDisc.base());
+        glPopMatrix();
+    }
+}
+
+} // namespace quillmere

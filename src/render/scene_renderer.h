@@ -1,0 +1,66 @@
+#pragma once
+
+#include "fish/tank_box.h"
+#include "render/display_lists.h"
+#include "render/frame_projection.h"
+#include "render/help_text.h"
+#include "render/outline_font.h"
+#include "render/scene_textures.h"
+#include "scene/scene_frame.h"
+
+#include <GL/gl.h>
+#include <optional>
+#include <string>
+
+namespace quillmere {
+
+// The user's own backdrop picture, as the Custom Background dialog publishes it.
+struct CustomBackdropPicture {
+    bool ownImageOn = false;   // the user's pictures replace the built-in backdrop
+    GLuint currentTexture = 0; // the picture on show; 0 draws the quad untextured
+};
+
+// Turns what the scene's frame computed into OpenGL calls. It owns the GL objects of the scene (the
+// help text's glyphs, the textures and the pellets' disc); each is made by its own set-up step, and a
+// frame skips what a set-up that stopped early never made. Every call needs the context current, and
+// the renderer must be destroyed while it still is.
+class SceneRenderer {
+public:
+    // The outline font for the help text; without a usable font the text is left out.
+    void CreateOutlineFont();
+
+    // Extracts, loads and deletes the built-in backdrop and the fish skins.
+    void LoadBackdropAndFishSkins(const std::string& assetFolder);
+
+    // The same for the bubble sprite, part of the bubble set-up.
+    void LoadBubbleSprite(const std::string& assetFolder);
+
+    // The disc every pellet is drawn with.
+    void CompilePelletDisc();
+
+    // F1.
+    void ToggleHelpText() { quillmere::ToggleHelpText(m_helpText); }
+    const HelpTextState& helpText() const { return m_helpText; }
+
+    // One frame, up to glFinish; the caller swaps the buffers. screen is in physical pixels.
+    void RenderFrame(const SceneFrame& frame, ScreenSize screen, const TankBox& tank,
+                     const CustomBackdropPicture& picture);
+
+    const SceneTextures& textures() const { return m_textures; }
+    GLuint pelletDiscList() const { return m_pelletDisc.base(); }
+    bool hasFont() const { return m_font.has_value(); }
+
+private:
+    void drawBubbles(const SceneFrame& frame) const;
+    void drawCustomBackdrop(const SceneFrame& frame, const TankBox& tank, GLuint texture) const;
+    void drawFish(const SceneFrame& frame) const;
+    void drawBuiltInBackdrop(const SceneFrame& frame, const TankBox& tank) const;
+    void drawPellets(const SceneFrame& frame) const;
+
+    std::optional<OutlineFont> m_font;
+    SceneTextures m_textures;
+    DisplayLists m_pelletDisc;
+    HelpTextState m_helpText;
+};
+
+} // namespace quillmere
