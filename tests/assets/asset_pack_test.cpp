@@ -1,3 +1,5 @@
+#include "assets/asset_catalogue.h"
+#include "assets/asset_extraction.h"
 #include "assets/embedded_assets.h"
 
 #include "assets/asset_test_support.h"
@@ -29,6 +31,19 @@ TEST_F(AssetPackTest, GeneratorIsDeterministicAndMatchesTheBuild) {
     for (const AssetResource& resource : embeddedAssetTable())
         embedded.insert(embedded.end(), resource.bytes.begin(), resource.bytes.end());
     EXPECT_TRUE(embedded == first) << "the program's assets are not what the generator makes";
+}
+
+TEST_F(AssetPackTest, UsableFilesAreWhatTheProgramExtracts) {
+    const std::string command =
+        std::string("'") + QUILLMERE_ASSET_PACK + "' --usable '" + folder() + "usable'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    for (const CatalogueEntry& entry : BuiltInAssets) {
+        const std::string name(entry.name);
+        ASSERT_EQ(ExtractAsset(entry.id, folder(), name), 1) << name;
+        EXPECT_TRUE(readBytes(path("usable") / usableAssetFileName(name)) ==
+                    readBytes(path(usableAssetFileName(name))))
+            << name;
+    }
 }
 
 } // namespace

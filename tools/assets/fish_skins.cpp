@@ -4,126 +4,322 @@
 
 #include "assets/asset_catalogue.h"
 
-#include <array>
 #include <cmath>
 
 namespace quillmere::assetgen {
 namespace {
 
-// The body's top midline lies at t of about 0.18 (modulo 1); the belly half a turn from it.
-constexpr double BackT = 0.18;
+// The fish model reads the skin at s = 0.13 + 1.1 (x + 0.5) along the body (snout 0.13, last ring
+// about 0.77, the tail fin beyond, up to 0.99) and at t = 1.18 + theta / (2 pi) around it (back
+// 0.18, belly 0.68, the same on both sides). Fins on the midline read t = 1.43 - 1.2 z at their
+// height z, so the dorsal fin lies just above the back rows (t from 0.9 up to 0.18, through the
+// wrap) and the anal and pelvic fins just below the belly rows.
+constexpr double SnoutS = 0.13;
+constexpr double TailRootS = 0.765;
+constexpr double TailTipS = 0.99;
+constexpr double BackT = 1.18;
+constexpr double BellyT = 1.68;
+constexpr double DorsalTipT = 0.96;
+constexpr double VentralTipT = 1.84;
 
-enum class Markings {
-    Plain,
-    Bars,
-    FlankStripe,
-    Spots,
-    TailBand,
-    Chevrons,
-    Saddles,
-    FineStripes,
-    LengthShade,
-    Checks,
-    Diagonal,
-    Speckles,
-    HeadMask,
-    LateralDots,
-    Rings,
+// Where the eye sits. The head in front of the gill cover is a short cone that faces forward, so
+// the eye is painted where the cover shows it: the cover stands over the body from s 0.25 to 0.33
+// and shows the skin 0.1 further round in t than the body beneath it, which the cover hides there.
+constexpr double EyeS = 0.272;
+constexpr double EyeT = 1.33 + 0.1;
+constexpr double EyeRadiusS = 0.02;
+constexpr double EyeRadiusT = 0.046;
+// The rear edge of the gill cover, seen as a faint darker arc on the body behind it.
+constexpr double GillS = 0.315;
+
+// A point of the body: u from the snout (0) to the tail root (1), d from the back (0) to the
+// belly (1), with the side's middle at 0.5.
+struct BodyPoint {
+    double u, d;
 };
 
-struct SkinStyle {
-    Colour back;
-    Colour belly;
-    Colour accent;
-    Markings markings;
+// A point of a fin: how far out from its root (0) to its edge (1), where along the fin (for the
+// tail, v from its top (1) to its bottom (-1)).
+struct FinPoint {
+    double out, along;
 };
 
-constexpr std::array<SkinStyle, 15> Styles = {{
-    {{40, 70, 120}, {200, 215, 225}, {0, 0, 0}, Markings::Plain},
-    {{200, 90, 20}, {250, 200, 150}, {245, 245, 240}, Markings::Bars},
-    {{30, 60, 90}, {210, 210, 200}, {40, 200, 230}, Markings::FlankStripe},
-    {{170, 150, 60}, {240, 230, 170}, {70, 50, 30}, Markings::Spots},
-    {{150, 150, 160}, {235, 235, 240}, {30, 30, 50}, Markings::TailBand},
-    {{60, 120, 70}, {210, 225, 170}, {240, 200, 60}, Markings::Chevrons},
-    {{220, 180, 120}, {250, 240, 220}, {110, 50, 30}, Markings::Saddles},
-    {{200, 200, 190}, {245, 245, 235}, {35, 35, 45}, Markings::FineStripes},
-    {{150, 40, 60}, {240, 180, 170}, {60, 60, 170}, Markings::LengthShade},
-    {{50, 90, 140}, {180, 205, 230}, {20, 40, 80}, Markings::Checks},
-    {{230, 200, 40}, {250, 240, 190}, {40, 90, 160}, Markings::Diagonal},
-    {{90, 110, 100}, {215, 220, 205}, {240, 240, 220}, Markings::Speckles},
-    {{240, 120, 150}, {250, 215, 225}, {90, 30, 60}, Markings::HeadMask},
-    {{80, 60, 110}, {205, 190, 225}, {250, 230, 120}, Markings::LateralDots},
-    {{60, 140, 150}, {200, 235, 235}, {230, 110, 40}, Markings::Rings},
-}};
+double band(double value, double centre, double halfWidth, double soft = 0.012) {
+    return smoothstep(halfWidth + soft, halfWidth - soft, std::abs(value - centre));
+}
 
-static_assert(Styles.size() == FishSkinCount);
+// Counter-shading: darker along the back, lighter toward the belly.
+Colour counterShade(Colour back, Colour flank, Colour belly, double d) {
+    return d < 0.5 ? mix(back, flank, smoothstep(0.0, 0.5, d)) : mix(flank, belly, smoothstep(0.5, 1.0, d));
+}
 
-// How much of the accent colour covers the point s along the body, d from back (0) to belly (1).
-double markingAmount(Markings markings, double s, double d, int x, int row) {
-    const double flank = 1.0 - std::abs(d - 0.5) * 2.0; // 1 on the side, 0 on back and belly
-    switch (markings) {
-    case Markings::Plain:
-        return 0.0;
-    case Markings::Bars:
-        return smoothstep(0.25, 0.1, std::abs(std::fmod(s * 3.0 + 0.6, 1.0) - 0.5)) * smoothstep(1.0, 0.7, d);
-    case Markings::FlankStripe:
-        return smoothstep(0.09, 0.05, std::abs(d - 0.42));
-    case Markings::Spots: {
-        const double n = valueNoise(s * 14, d * 7, 31);
-        return smoothstep(0.68, 0.74, n) * smoothstep(0.95, 0.6, d);
+// Round spots on a jittered grid, 1 inside a spot. x and y are in model units (the body's u spans
+// about 0.58 of them and d about 0.42), so the spots come out round on the fish.
+double dots(double x, double y, double cell, double radius, double density, std::uint32_t seed) {
+    const int cx = static_cast<int>(std::floor(x / cell)), cy = static_cast<int>(std::floor(y / cell));
+    double nearest = 1.0;
+    for (int j = -1; j <= 1; ++j)
+        for (int i = -1; i <= 1; ++i) {
+            const int gx = cx + i, gy = cy + j;
+            if (hash01(gx, gy, seed + 4) > density)
+                continue;
+            const double px = (gx + 0.2 + 0.6 * hash01(gx, gy, seed)) * cell;
+            const double py = (gy + 0.2 + 0.6 * hash01(gx, gy, seed + 1)) * cell;
+            const double r = radius * (0.6 + 0.6 * hash01(gx, gy, seed + 3));
+            nearest = std::min(nearest, std::hypot(x - px, y - py) - r);
+        }
+    return smoothstep(0.004, -0.004, nearest);
+}
+
+double bodyDots(BodyPoint p, double cell, double radius, double density, std::uint32_t seed) {
+    return dots(p.u * 0.58, p.d * 0.42, cell, radius, density, seed);
+}
+
+Colour body(int kind, BodyPoint p) {
+    const double u = p.u, d = p.d;
+    switch (kind) {
+    case 0: { // neon: a glowing blue line over a red rear belly
+        Colour c = counterShade({70, 70, 52}, {150, 150, 140}, {225, 228, 230}, d);
+        c = mix(c, Colour{40, 200, 255},
+                band(d, 0.33, 0.075) * smoothstep(0.05, 0.15, u) * smoothstep(1.0, 0.9, u));
+        c = mix(c, Colour{225, 30, 40},
+                band(d, 0.62, 0.16) * smoothstep(0.38, 0.5, u) * smoothstep(1.05, 0.95, u));
+        return c;
     }
-    case Markings::TailBand:
-        return smoothstep(0.70, 0.74, s) * smoothstep(0.86, 0.82, s) + 0.5 * smoothstep(0.16, 0.10, s);
-    case Markings::Chevrons: {
-        const double w = std::fmod(s * 5.0 + std::abs(d - 0.5) * 1.2, 1.0);
-        return smoothstep(0.15, 0.05, std::abs(w - 0.5)) * flank;
+    case 1: { // clown: orange with three white bars edged in black
+        Colour c = counterShade({210, 80, 10}, {250, 120, 20}, {250, 150, 60}, d);
+        for (const double centre : {0.3, 0.6, 0.9}) {
+            const double width = centre == 0.6 ? 0.065 : 0.045;
+            const double bend = centre == 0.6 ? 0.04 * std::sin(d * Pi) : 0.0;
+            c = mix(c, Colour{25, 20, 20}, band(u - bend, centre, width + 0.018, 0.006));
+            c = mix(c, Colour{250, 250, 245}, band(u - bend, centre, width, 0.006));
+        }
+        return c;
     }
-    case Markings::Saddles:
-        return smoothstep(0.22, 0.12, std::abs(std::fmod(s * 4.0 + 0.3, 1.0) - 0.5)) *
-               smoothstep(0.55, 0.3, d);
-    case Markings::FineStripes:
-        return smoothstep(0.2, 0.05, std::abs(std::fmod(s * 9.0 + d * 1.5, 1.0) - 0.5)) *
-               smoothstep(1.0, 0.8, d);
-    case Markings::LengthShade:
-        return smoothstep(0.3, 0.9, s) * smoothstep(0.9, 0.5, d);
-    case Markings::Checks:
-        return (((x / 8) + (row / 8)) % 2 == 0 ? 0.35 : 0.0) * smoothstep(0.9, 0.6, d);
-    case Markings::Diagonal:
-        return smoothstep(0.02, -0.02, d - 0.25 - s * 0.5);
-    case Markings::Speckles:
-        return hash01(x, row, 41) > 0.93 ? 0.8 * smoothstep(0.95, 0.7, d) : 0.0;
-    case Markings::HeadMask:
-        return smoothstep(0.28, 0.24, s) * smoothstep(0.95, 0.7, d);
-    case Markings::LateralDots: {
-        const double cell = std::fmod(s * 12.0, 1.0) - 0.5;
-        const double dd = (d - 0.5) * 6.0;
-        return smoothstep(0.35, 0.25, std::sqrt(cell * cell + dd * dd));
+    case 2: { // angel: silver with bold black bars
+        Colour c = counterShade({120, 124, 120}, {210, 212, 205}, {240, 240, 232}, d);
+        c = mix(c, Colour{30, 30, 34},
+                band(u, 0.22, 0.035) + band(u + 0.06 * d, 0.5, 0.05) + band(u, 0.82, 0.035));
+        return c;
     }
-    case Markings::Rings:
-        return smoothstep(0.06, 0.03, std::abs(std::fmod(s * 4.0, 1.0) - 0.5) - 0.1);
+    case 3: { // goldfish: red-orange back over golden sides and a pale belly
+        Colour c = counterShade({200, 50, 16}, {245, 140, 30}, {250, 225, 170}, d);
+        return mix(c, Colour{255, 200, 80}, 0.3 * valueNoise(u * 9, d * 5, 301));
     }
-    return 0.0;
+    case 4: { // danio: long dark blue and pale gold stripes
+        Colour c = counterShade({110, 110, 80}, {228, 216, 160}, {240, 235, 215}, d);
+        for (const double centre : {0.3, 0.45, 0.6})
+            c = mix(c, Colour{40, 56, 150}, band(d, centre, 0.035) * smoothstep(0.12, 0.22, u));
+        return c;
+    }
+    case 5: { // tiger barb: gold with four black bands
+        Colour c = counterShade({170, 140, 60}, {240, 200, 90}, {250, 232, 180}, d);
+        for (const double centre : {0.22, 0.45, 0.68, 0.93})
+            c = mix(c, Colour{22, 22, 18}, band(u + 0.03 * d, centre, 0.05) * smoothstep(1.0, 0.75, d));
+        return c;
+    }
+    case 6: { // leopard: tan with round brown spots
+        Colour c = counterShade({150, 120, 70}, {214, 184, 124}, {240, 226, 190}, d);
+        return mix(c, Colour{70, 40, 20},
+                   0.9 * bodyDots(p, 0.1, 0.028, 0.85, 601) * smoothstep(1.0, 0.75, d));
+    }
+    case 7: { // fighter: deep violet-blue with a turquoise sheen over the flank
+        Colour c = counterShade({40, 24, 90}, {70, 50, 170}, {120, 80, 170}, d);
+        const double sheen = band(d, 0.38, 0.22, 0.15) * (0.75 + 0.25 * std::sin(u * 2 * Pi * 9.0));
+        return mix(c, Colour{60, 190, 220}, 0.55 * sheen * smoothstep(0.1, 0.3, u));
+    }
+    case 8: { // tang: royal blue with a black palette mark
+        Colour c = counterShade({24, 50, 150}, {40, 90, 220}, {90, 150, 230}, d);
+        // A dark loop from behind the eye to the tail root, open over the flank.
+        const double top = 0.16 + 0.1 * std::sin(u * Pi);
+        const double bottom = 0.42 + 0.08 * std::sin(u * Pi * 1.2);
+        const double inLoop = smoothstep(0.1, 0.18, u) * smoothstep(1.0, 0.9, u);
+        const double outer = band(d, (top + bottom) / 2, (bottom - top) / 2 + 0.03) * inLoop;
+        const double inner = band(d, (top + bottom) / 2, (bottom - top) / 2 - 0.05) *
+                             smoothstep(0.3, 0.4, u) * smoothstep(0.85, 0.7, u);
+        c = mix(c, Colour{18, 20, 40}, outer * (1.0 - inner));
+        return mix(c, Colour{250, 210, 50}, smoothstep(0.93, 1.0, u));
+    }
+    case 9: { // discus: warm red-brown with wavy turquoise lines
+        Colour c = counterShade({130, 50, 30}, {190, 80, 40}, {220, 140, 90}, d);
+        const double waves =
+            std::sin((d * 11.0 + 0.8 * std::sin(u * 14.0) + 0.6 * valueNoise(u * 6, d * 4, 901)) * Pi);
+        c = mix(c, Colour{60, 200, 200}, 0.8 * smoothstep(0.55, 0.85, waves));
+        return mix(c, Colour{50, 24, 20}, band(u, 0.22, 0.03));
+    }
+    case 10: { // butterfly: lemon yellow, a black eye band and a false eye near the tail
+        Colour c = counterShade({220, 170, 20}, {252, 222, 40}, {252, 245, 200}, d);
+        c = mix(c, Colour{20, 20, 24}, band(u, 0.22, 0.04));
+        const double du = (u - 0.85) / 0.07, dd = (d - 0.3) / 0.14;
+        const double r = std::sqrt(du * du + dd * dd);
+        c = mix(c, Colour{250, 250, 240}, smoothstep(1.15, 1.0, r));
+        return mix(c, Colour{20, 20, 30}, smoothstep(0.8, 0.68, r));
+    }
+    case 11: { // rainbow: blue at the head turning to orange at the tail, fine lines along it
+        const Colour front = counterShade({50, 60, 130}, {90, 120, 220}, {200, 210, 235}, d);
+        const Colour rear = counterShade({170, 90, 30}, {245, 160, 50}, {250, 220, 170}, d);
+        Colour c = mix(front, rear, smoothstep(0.25, 0.8, u));
+        return c * (0.93 + 0.07 * std::sin(d * 2 * Pi * 7));
+    }
+    case 12: { // guppy: olive-silver, a few bright spots toward the tail
+        Colour c = counterShade({110, 110, 80}, {176, 176, 150}, {230, 228, 215}, d);
+        c = mix(c, Colour{250, 120, 30}, bodyDots(p, 0.1, 0.032, 0.6, 1201) * smoothstep(0.45, 0.65, u));
+        return mix(c, Colour{20, 24, 40}, bodyDots(p, 0.09, 0.02, 0.5, 1203) * smoothstep(0.5, 0.7, u));
+    }
+    case 13: { // koi: white with big red patches over the back and a few black ones
+        Colour c = counterShade({220, 214, 206}, {244, 240, 232}, {250, 248, 242}, d);
+        const double red = smoothstep(0.5, 0.54, fbm(u * 3.0, d * 1.6, 1301, 3) + 0.3 * (0.5 - d));
+        c = mix(c, Colour{220, 50, 20}, red);
+        return mix(c, Colour{26, 24, 26}, bodyDots(p, 0.12, 0.032, 0.35, 1303) * smoothstep(0.8, 0.4, d));
+    }
+    default: { // rummy-nose: silver with a bright red head
+        Colour c = counterShade({130, 140, 120}, {210, 214, 205}, {238, 238, 232}, d);
+        return mix(c, Colour{235, 30, 40}, smoothstep(0.34, 0.24, u) * smoothstep(1.0, 0.7, d));
+    }
+    }
+}
+
+// Every fin but the tail. Fins are paler than the body, with rays.
+Colour fin(int kind, FinPoint p, Colour base, bool dorsal) {
+    const double rays = 0.88 + 0.12 * std::sin(p.along * 2 * Pi * 30.0);
+    Colour c = mix(base, Colour{200, 210, 210}, 0.35) * rays;
+    switch (kind) {
+    case 0:
+        return mix(c, Colour{240, 240, 240}, smoothstep(0.6, 1.0, p.out) * 0.5);
+    case 1:
+        return mix(Colour{245, 120, 20} * rays, Colour{20, 20, 20}, smoothstep(0.7, 0.82, p.out));
+    case 2:
+        return mix(Colour{220, 220, 215} * rays, Colour{30, 30, 34}, band(p.out, 0.55, 0.12));
+    case 3:
+        return mix(Colour{250, 130, 30} * rays, Colour{255, 240, 220}, smoothstep(0.55, 1.0, p.out));
+    case 4:
+        return mix(c, Colour{40, 56, 150}, band(p.out, 0.5, 0.1));
+    case 5:
+        return mix(Colour{30, 30, 26}, Colour{235, 40, 30},
+                   smoothstep(0.4, 0.6, p.out) * (dorsal ? 1.0 : 0.7));
+    case 6:
+        return mix(c, Colour{70, 40, 20}, 0.85 * dots(p.along * 0.7, p.out * 0.15, 0.06, 0.018, 0.85, 603));
+    case 7:
+        return mix(Colour{200, 30, 70} * rays, Colour{70, 60, 220}, smoothstep(0.6, 1.0, p.out));
+    case 8:
+        return mix(Colour{30, 60, 180} * rays, Colour{20, 20, 30}, smoothstep(0.75, 0.9, p.out));
+    case 9:
+        return mix(Colour{170, 70, 40} * rays, Colour{60, 200, 200},
+                   0.7 * smoothstep(0.5, 0.9, std::sin((p.out * 5.0 + p.along * 3.0) * Pi)));
+    case 10:
+        return mix(Colour{250, 210, 40} * rays, Colour{20, 20, 30}, band(p.out, 0.85, 0.06));
+    case 11:
+        return mix(Colour{120, 150, 230} * rays, Colour{230, 40, 40}, smoothstep(0.65, 0.85, p.out));
+    case 12:
+        return mix(Colour{160, 170, 150} * rays, Colour{90, 120, 220}, smoothstep(0.5, 1.0, p.out));
+    case 13:
+        return mix(Colour{245, 240, 232} * rays, Colour{240, 130, 80}, 0.4 * smoothstep(0.3, 1.0, p.out));
+    default:
+        return mix(Colour{220, 222, 220} * rays, Colour{250, 250, 250}, smoothstep(0.5, 1.0, p.out));
+    }
+}
+
+// The tail fin: out from the root (0) to the edge (1), v from its top (1) to its bottom (-1).
+Colour tail(int kind, FinPoint p) {
+    const double out = p.out, v = p.along;
+    const double rays = 0.87 + 0.13 * std::sin(v * 2 * Pi * 5.0);
+    switch (kind) {
+    case 0:
+        return mix(Colour{225, 40, 40}, Colour{210, 215, 215}, smoothstep(0.0, 0.35, out)) * rays;
+    case 1: {
+        Colour c = mix(Colour{250, 120, 20} * rays, Colour{20, 20, 20}, smoothstep(0.55, 0.65, out));
+        return mix(c, Colour{250, 250, 245}, smoothstep(0.82, 0.9, out));
+    }
+    case 2:
+        return mix(Colour{225, 225, 220}, Colour{30, 30, 34}, band(out, 0.35, 0.07) + band(out, 0.7, 0.07)) *
+               rays;
+    case 3:
+        return mix(Colour{255, 120, 20}, Colour{255, 245, 225}, smoothstep(0.4, 1.0, out)) * rays;
+    case 4:
+        return mix(Colour{230, 220, 170}, Colour{40, 56, 150}, band(v, 0.25, 0.12) + band(v, -0.25, 0.12)) *
+               rays;
+    case 5:
+        return mix(Colour{240, 210, 110}, Colour{230, 30, 30}, smoothstep(0.5, 0.8, out) * std::abs(v)) *
+               rays;
+    case 6:
+        return mix(Colour{220, 195, 140} * rays, Colour{70, 40, 20},
+                   0.85 * dots(out * 0.2, v * 0.3, 0.06, 0.018, 0.85, 605));
+    case 7:
+        return mix(Colour{210, 20, 60}, Colour{80, 70, 230}, smoothstep(0.45, 1.0, out)) * rays;
+    case 8:
+        return Colour{252, 214, 40} * rays;
+    case 9:
+        return mix(Colour{160, 60, 34}, Colour{60, 200, 200}, 0.6 * smoothstep(0.3, 0.9, out)) * rays;
+    case 10:
+        return mix(Colour{252, 220, 40}, Colour{255, 250, 220}, smoothstep(0.3, 1.0, out)) * rays;
+    case 11:
+        return mix(Colour{245, 170, 50}, Colour{230, 40, 40}, smoothstep(0.6, 0.9, out)) * rays;
+    case 12: { // a bright tail, red at the root turning blue, with yellow spots
+        Colour c = mix(Colour{240, 60, 30}, Colour{40, 110, 240},
+                       smoothstep(0.3, 0.8, out + 0.15 * std::sin(v * 5.0)));
+        c = mix(c, Colour{250, 220, 40}, dots(out * 0.25, v * 0.3, 0.07, 0.02, 0.7, 1207));
+        return mix(Colour{170, 170, 150}, c, smoothstep(0.05, 0.25, out)) * rays;
+    }
+    case 13:
+        return mix(Colour{248, 244, 238}, Colour{235, 90, 40}, 0.5 * smoothstep(0.4, 1.0, out)) * rays;
+    default: { // black and white bars across the tail
+        const double stripes = band(v, 0.0, 0.18) + band(std::abs(v), 0.72, 0.16);
+        return mix(Colour{245, 245, 240}, Colour{20, 20, 24}, clamp01(stripes) * smoothstep(0.1, 0.2, out));
+    }
+    }
+}
+
+// The dark eye with a bright iris and a glint, over whatever lies beneath.
+Colour withEye(Colour c, double s, double t) {
+    const double ds = (s - EyeS) / EyeRadiusS, dt = (t - EyeT) / EyeRadiusT;
+    const double r = std::sqrt(ds * ds + dt * dt);
+    if (r > 1.25)
+        return c;
+    c = mix(c, Colour{30, 26, 22}, smoothstep(1.25, 1.05, r));
+    c = mix(c, Colour{230, 200, 110}, smoothstep(1.02, 0.9, r));
+    c = mix(c, Colour{8, 8, 12}, smoothstep(0.62, 0.52, r));
+    const double gs = ds + 0.3, gt = dt + 0.3;
+    return mix(c, Colour{255, 255, 255}, smoothstep(0.28, 0.16, std::sqrt(gs * gs + gt * gt)));
+}
+
+Colour skinAt(int kind, double s, double t) {
+    // t from 0.9 to 1.9: dorsal fins, then the body from back to belly, then the fins beneath.
+    const double around = t < 0.9 ? t + 1.0 : t;
+    const double u = clamp01((s - SnoutS) / (TailRootS - SnoutS));
+    const double d = clamp01((around - BackT) / (BellyT - BackT));
+    Colour c = body(kind, {u, d});
+    // A faint lattice of scales and the gill cover's edge.
+    const double a = std::fmod(u * 40.0 + d * 10.0, 1.0) - 0.5;
+    const double b = std::fmod(u * 40.0 - d * 10.0 + 20.0, 1.0) - 0.5;
+    c = c * (0.93 + 0.09 * smoothstep(0.3, 0.7, std::abs(a) + std::abs(b)));
+    c = c * (1.0 - 0.18 * band(s - 0.03 * std::sin(d * Pi), GillS, 0.006, 0.006) * smoothstep(0.05, 0.2, d));
+    if (around < BackT + 0.02) {
+        const double out = clamp01((BackT - around) / (BackT - DorsalTipT));
+        c = mix(c, fin(kind, {out, s}, body(kind, {u, 0.0}), true),
+                smoothstep(BackT + 0.02, BackT - 0.02, around));
+    } else if (around > BellyT - 0.02) {
+        const double out = clamp01((around - BellyT) / (VentralTipT - BellyT));
+        c = mix(c, fin(kind, {out, s}, body(kind, {u, 1.0}), false),
+                smoothstep(BellyT - 0.02, BellyT + 0.02, around));
+    }
+    if (s > TailRootS - 0.02) {
+        const double z = (1.43 - around) / 1.2;
+        const double out = clamp01((s - TailRootS) / (TailTipS - TailRootS));
+        c = mix(c, tail(kind, {out, std::clamp(z / 0.3, -1.0, 1.0)}),
+                smoothstep(TailRootS - 0.02, TailRootS + 0.015, s));
+    }
+    return withEye(c, s, around);
 }
 
 } // namespace
 
 Picture makeFishSkin(int kind) {
-    const SkinStyle& style = Styles[static_cast<std::size_t>(kind)];
     Picture picture(FishSkinWidth, FishSkinHeight);
     for (int row = 0; row < FishSkinHeight; ++row) {
         const double t = (row + 0.5) / FishSkinHeight;
-        // 0 on the back, 1 on the belly, whichever way t runs round the body.
-        const double d = 0.5 - 0.5 * std::cos(2 * Pi * (t - BackT));
         for (int x = 0; x < FishSkinWidth; ++x) {
             const double s = (x + 0.5) / FishSkinWidth;
-            Colour c = mix(style.back, style.belly, smoothstep(0.15, 0.85, d));
-            c = mix(c, style.accent, clamp01(markingAmount(style.markings, s, d, x, row)));
-            // A faint lattice of scales over every skin.
-            const double a = std::fmod(s * 48.0 + d * 12.0, 1.0) - 0.5;
-            const double b = std::fmod(s * 48.0 - d * 12.0 + 24.0, 1.0) - 0.5;
-            const double scales = std::abs(a) + std::abs(b);
-            c = c * (0.93 + 0.1 * smoothstep(0.3, 0.7, scales));
-            picture.at(x, row) = opaqueRgb(c);
+            picture.at(x, row) = toRgb(skinAt(kind, s, t));
         }
     }
     return picture;

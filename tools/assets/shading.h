@@ -74,4 +74,17 @@ inline double valueNoise(double x, double y, std::uint32_t seed) {
     return top * (1 - ty) + bottom * ty;
 }
 
+// Fractal value noise in 0..1 of several octaves.
+inline double fbm(double x, double y, std::uint32_t seed, int octaves = 4) {
+    double sum = 0, amplitude = 0.5, total = 0;
+    for (int i = 0; i < octaves; ++i) {
+        sum += amplitude * valueNoise(x, y, seed + static_cast<std::uint32_t>(i) * 101u);
+        total += amplitude;
+        x = x * 2.03 + 17.1;
+        y = y * 2.03 - 5.3;
+        amplitude *= 0.5;
+    }
+    return sum / total;
+}
+
 } // namespace quillmere::assetgen

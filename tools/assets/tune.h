@@ -5,12 +5,14 @@
 
 namespace quillmere::assetgen {
 
-constexpr std::uint32_t TuneSampleRate = 11'025;
-// 8.8 seconds of 16-bit mono: with the 44-byte header and the spare byte after it, the catalogue
-// size of the music asset.
+// Soft sine tones need little treble, so a low rate buys a longer loop within the asset's size:
+// 16-bit mono at 8 kHz, 12.15 seconds.
+constexpr std::uint32_t TuneSampleRate = 8'000;
+// With the 44-byte header and the spare byte after it, the catalogue size of the music asset.
 constexpr std::size_t TuneSampleCount = 97'238;
 
-// The built-in tune: soft sine bells over a slow pad, made to loop without a seam.
+// The built-in tune: four slow bars of bell-like tones over soft chords and a low bass, with a
+// gentle echo, made in a circle so the end runs into the start without a seam.
 std::vector<std::int16_t> makeTune();
 
 } // namespace quillmere::assetgen
