@@ -12,7 +12,7 @@ namespace quillmere::testing_support {
 // bits (alpha written only for 32) and palette indices for 8 bits; rows are counted from the bottom of
 // the picture whichever way they are stored. Row padding is filled with 0xEE so that a reader that takes
 // padding for pixels shows it.
-struct BitmapSpec {
+struct BitmapLayout {
     int width = 1;
     int height = 1;
     int bitCount = 24;
@@ -22,13 +22,13 @@ struct BitmapSpec {
     std::function<std::uint32_t(int x, int row)> pixel = [](int, int) { return 0u; };
 };
 
-inline BitmapSpec bitmapSpec(int width, int height, int bitCount, bool topDown = false) {
-    BitmapSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitCount = bitCount;
-    spec.topDown = topDown;
-    return spec;
+inline BitmapLayout bitmapSpec(int width, int height, int bitCount, bool topDown = false) {
+    BitmapLayout layout;
+    layout.width = width;
+    layout.height = height;
+    layout.bitCount = bitCount;
+    layout.topDown = topDown;
+    return layout;
 }
 
 constexpr std::size_t BfOffBitsAt = 10;
@@ -50,29 +50,29 @@ inline void putU32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t
     putU16(out, at + 2, value >> 16);
 }
 
-inline std::vector<std::uint8_t> encodeBitmap(const BitmapSpec& spec) {
-    const std::size_t rowBytes = (static_cast<std::size_t>(spec.width) * spec.bitCount + 31) / 32 * 4;
-    const std::size_t paletteBytes = spec.palette.size() * 4;
+inline std::vector<std::uint8_t> encodeBitmap(const BitmapLayout& layout) {
+    const std::size_t rowBytes = (static_cast<std::size_t>(layout.width) * layout.bitCount + 31) / 32 * 4;
+    const std::size_t paletteBytes = layout.palette.size() * 4;
     const std::size_t offset = 54 + paletteBytes;
     std::vector<std::uint8_t> out(offset);
     out[0] = 'B';
     out[1] = 'M';
     putU32(out, BfOffBitsAt, static_cast<std::uint32_t>(offset));
     putU32(out, BiSizeAt, 40);
-    putU32(out, BiWidthAt, static_cast<std::uint32_t>(spec.width));
-    putU32(out, BiHeightAt, static_cast<std::uint32_t>(spec.topDown ? -spec.height : spec.height));
+    putU32(out, BiWidthAt, static_cast<std::uint32_t>(layout.width));
+    putU32(out, BiHeightAt, static_cast<std::uint32_t>(layout.topDown ? -layout.height : layout.height));
     putU16(out, 26, 1);
-    putU16(out, BiBitCountAt, static_cast<std::uint32_t>(spec.bitCount));
-    putU32(out, BiSizeImageAt, static_cast<std::uint32_t>(rowBytes * spec.height));
-    putU32(out, BiClrUsedAt, spec.colorsUsed);
-    for (std::size_t i = 0; i < spec.palette.size(); ++i)
-        putU32(out, 54 + i * 4, spec.palette[i]);
-    for (int stored = 0; stored < spec.height; ++stored) {
-        const int row = spec.topDown ? spec.height - 1 - stored : stored;
+    putU16(out, BiBitCountAt, static_cast<std::uint32_t>(layout.bitCount));
+    putU32(out, BiSizeImageAt, static_cast<std::uint32_t>(rowBytes * layout.height));
+    putU32(out, BiClrUsedAt, layout.colorsUsed);
+    for (std::size_t i = 0; i < layout.palette.size(); ++i)
+        putU32(out, 54 + i * 4, layout.palette[i]);
+    for (int stored = 0; stored < layout.height; ++stored) {
+        const int row = layout.topDown ? layout.height - 1 - stored : stored;
         const std::size_t start = out.size();
-        for (int x = 0; x < spec.width; ++x) {
-            const std::uint32_t v = spec.pixel(x, row);
-            for (int byte = 0; byte < spec.bitCount / 8; ++byte)
+        for (int x = 0; x < layout.width; ++x) {
+            const std::uint32_t v = layout.pixel(x, row);
+            for (int byte = 0; byte < layout.bitCount / 8; ++byte)
                 out.push_back(static_cast<std::uint8_t>(v >> (8 * byte)));
         }
         out.resize(start + rowBytes, 0xEE);

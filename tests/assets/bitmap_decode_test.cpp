@@ -13,7 +13,7 @@ namespace quillmere {
 namespace {
 
 using testing_support::bitmapSpec;
-using testing_support::BitmapSpec;
+using testing_support::BitmapLayout;
 using testing_support::encodeBitmap;
 using testing_support::putU32;
 using testing_support::testColour;
@@ -39,12 +39,12 @@ std::array<std::uint8_t, 4> opaque(std::uint32_t rgb) {
             static_cast<std::uint8_t>(rgb), 255};
 }
 
-BitmapSpec colourful(int width, int height, int bitCount, bool topDown = false) {
-    BitmapSpec spec = bitmapSpec(width, height, bitCount, topDown);
-    spec.pixel = [bitCount](int x, int row) {
+BitmapLayout colourful(int width, int height, int bitCount, bool topDown = false) {
+    BitmapLayout layout = bitmapSpec(width, height, bitCount, topDown);
+    layout.pixel = [bitCount](int x, int row) {
         return testColour(x, row) | (bitCount == 32 ? static_cast<std::uint32_t>(x * 16 + row) << 24 : 0u);
     };
-    return spec;
+    return layout;
 }
 
 // ---- the masked reader ----
@@ -74,9 +74,9 @@ TEST(MaskedBitmap, TopDownRowsComeOutAsTheSamePicture) {
 TEST(MaskedBitmap, OnlyPureBlackBecomesTransparent) {
     constexpr std::array<std::uint32_t, 6> Colours = {0x000000, 0x000001, 0x000100,
                                                       0x010000, 0xFFFFFF, 0x808080};
-    BitmapSpec spec = bitmapSpec(6, 1, 24);
-    spec.pixel = [&](int x, int) { return Colours[x]; };
-    const auto image = decodeMaskedBitmap(encodeBitmap(spec));
+    BitmapLayout layout = bitmapSpec(6, 1, 24);
+    layout.pixel = [&](int x, int) { return Colours[x]; };
+    const auto image = decodeMaskedBitmap(encodeBitmap(layout));
     ASSERT_TRUE(image);
     EXPECT_EQ(rgbaAt(*image, 0, 0), (std::array<std::uint8_t, 4>{0, 0, 0, 0}));
     for (int x = 1; x < 6; ++x)
@@ -114,7 +114,7 @@ TEST(MaskedBitmap, RefusesOffsetsAndSizesThatDoNotFitTheFile) {
 }
 
 TEST(MaskedBitmap, TakesOnlyTwentyFourBitPictures) {
-    BitmapSpec paletted = bitmapSpec(4, 2, 8);
+    BitmapLayout paletted = bitmapSpec(4, 2, 8);
     paletted.palette.assign(256, 0x123456);
     EXPECT_FALSE(decodeMaskedBitmap(encodeBitmap(paletted)));
     EXPECT_FALSE(decodeMaskedBitmap(encodeBitmap(colourful(4, 2, 32))));
@@ -144,14 +144,14 @@ TEST(ScaledBitmap, ReadsTwentyFourAndThirtyTwoBitRowsAsStoredFromTheBottom) {
 TEST(ScaledBitmap, ExpandsPalettedPixelsToBgrThroughAShortOrFullPalette) {
     const std::vector<std::uint32_t> palette = {0xFF102030, 0x00405060, 0x00708090};
     for (const bool full : {false, true}) {
-        BitmapSpec spec = bitmapSpec(5, 2, 8);
-        spec.palette = palette;
+        BitmapLayout layout = bitmapSpec(5, 2, 8);
+        layout.palette = palette;
         if (full)
-            spec.palette.resize(256, 0x00ABCDEF);
+            layout.palette.resize(256, 0x00ABCDEF);
         else
-            spec.colorsUsed = 3;
-        spec.pixel = [](int x, int row) { return static_cast<std::uint32_t>((x + row) % 3); };
-        const auto image = decodeScaledBitmap(encodeBitmap(spec));
+            layout.colorsUsed = 3;
+        layout.pixel = [](int x, int row) { return static_cast<std::uint32_t>((x + row) % 3); };
+        const auto image = decodeScaledBitmap(encodeBitmap(layout));
         ASSERT_TRUE(image) << full;
         EXPECT_EQ(image->bitCount, 8);
         EXPECT_EQ(image->format, BitmapPixelFormat::Bgr);
@@ -163,21 +163,21 @@ TEST(ScaledBitmap, ExpandsPalettedPixelsToBgrThroughAShortOrFullPalette) {
 }
 
 TEST(ScaledBitmap, AnIndexPastAShortPaletteReadsAsBlack) {
-    BitmapSpec spec = bitmapSpec(2, 1, 8);
-    spec.palette = {0x00112233, 0x00445566};
-    spec.colorsUsed = 2;
-    spec.pixel = [](int x, int) { return x == 0 ? 1u : 200u; };
-    const auto image = decodeScaledBitmap(encodeBitmap(spec));
+    BitmapLayout layout = bitmapSpec(2, 1, 8);
+    layout.palette = {0x00112233, 0x00445566};
+    layout.colorsUsed = 2;
+    layout.pixel = [](int x, int) { return x == 0 ? 1u : 200u; };
+    const auto image = decodeScaledBitmap(encodeBitmap(layout));
     ASSERT_TRUE(image);
     EXPECT_EQ(pixelAt(*image, 0, 0), 0x445566u);
     EXPECT_EQ(pixelAt(*image, 1, 0), 0u);
 }
 
 TEST(ScaledBitmap, RefusesPalettesAndRowsThatDoNotFitTheFile) {
-    BitmapSpec spec = bitmapSpec(4, 2, 8);
-    spec.palette.assign(16, 0x00336699);
-    spec.colorsUsed = 16;
-    const Bytes good = encodeBitmap(spec); // 54 + 64 + 8
+    BitmapLayout layout = bitmapSpec(4, 2, 8);
+    layout.palette.assign(16, 0x00336699);
+    layout.colorsUsed = 16;
+    const Bytes good = encodeBitmap(layout); // 54 + 64 + 8
     ASSERT_TRUE(decodeScaledBitmap(good));
     const auto patched = [&](std::size_t at, std::uint32_t value) {
         Bytes file = good;
@@ -233,7 +233,7 @@ TEST(BitmapHeaders, BadHeadersGiveNoImageFromEitherReader) {
 }
 
 TEST(BitmapHeaders, EveryTruncationOfAGoodFileGivesNoImage) {
-    BitmapSpec paletted = bitmapSpec(3, 2, 8);
+    BitmapLayout paletted = bitmapSpec(3, 2, 8);
     paletted.palette.assign(4, 0x00FF8800);
     paletted.colorsUsed = 4;
     for (const Bytes& whole :

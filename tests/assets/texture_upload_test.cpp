@@ -19,7 +19,7 @@
 namespace quillmere {
 namespace {
 
-using testing_support::BitmapSpec;
+using testing_support::BitmapLayout;
 using testing_support::bitmapSpec;
 using testing_support::encodeBitmap;
 using testing_support::writeBytes;
@@ -103,10 +103,10 @@ bool allPixelsAre(std::uint32_t rgb) {
     return !pixels.empty();
 }
 
-BitmapSpec plain(int width, int height, int bitCount, std::uint32_t colour) {
-    BitmapSpec spec = bitmapSpec(width, height, bitCount);
-    spec.pixel = [colour](int, int) { return colour; };
-    return spec;
+BitmapLayout plain(int width, int height, int bitCount, std::uint32_t colour) {
+    BitmapLayout layout = bitmapSpec(width, height, bitCount);
+    layout.pixel = [colour](int, int) { return colour; };
+    return layout;
 }
 
 class TextureUploadTest : public testing_support::TempFolderTest {
@@ -135,9 +135,9 @@ protected:
 std::unique_ptr<GlContext> TextureUploadTest::s_context;
 
 TEST_F(TextureUploadTest, PowerOfTwoTwentyFourBitPictureUploadsUnscaledAsBgr) {
-    BitmapSpec spec = bitmapSpec(256, 128, 24);
-    spec.pixel = testing_support::testColour;
-    const LoadedTexture loaded = LoadScaledTexture(write("skin.bmp", encodeBitmap(spec)));
+    BitmapLayout layout = bitmapSpec(256, 128, 24);
+    layout.pixel = testing_support::testColour;
+    const LoadedTexture loaded = LoadScaledTexture(write("skin.bmp", encodeBitmap(layout)));
     ASSERT_TRUE(loaded.hasImage);
     EXPECT_EQ(integer(GL_TEXTURE_BINDING_2D), static_cast<GLint>(loaded.texture.name()));
     EXPECT_EQ(levelParameter(0, GL_TEXTURE_WIDTH), 256);
@@ -172,11 +172,11 @@ TEST_F(TextureUploadTest, OtherSizesScaleToPowersOfTwoOfAtMost512) {
 }
 
 TEST_F(TextureUploadTest, PalettedPictureOfPowerOfTwoSizeUploadsAsItsColours) {
-    BitmapSpec spec = bitmapSpec(4, 4, 8);
-    spec.palette = {0x00FF0000, 0x0000FF00, 0x000000FF, 0x00FFFFFF};
-    spec.colorsUsed = 4;
-    spec.pixel = [](int x, int row) { return static_cast<std::uint32_t>(x + row * 4) % 4; };
-    const LoadedTexture loaded = LoadScaledTexture(write("paletted.bmp", encodeBitmap(spec)));
+    BitmapLayout layout = bitmapSpec(4, 4, 8);
+    layout.palette = {0x00FF0000, 0x0000FF00, 0x000000FF, 0x00FFFFFF};
+    layout.colorsUsed = 4;
+    layout.pixel = [](int x, int row) { return static_cast<std::uint32_t>(x + row * 4) % 4; };
+    const LoadedTexture loaded = LoadScaledTexture(write("paletted.bmp", encodeBitmap(layout)));
     ASSERT_TRUE(loaded.hasImage);
     EXPECT_EQ(levelParameter(0, GL_TEXTURE_WIDTH), 4);
     EXPECT_EQ(levelParameter(0, GL_TEXTURE_HEIGHT), 4);
@@ -208,9 +208,9 @@ TEST_F(TextureUploadTest, ThirtyTwoBitPicturesKeepTheirFourthByteAsAlpha) {
 }
 
 TEST_F(TextureUploadTest, MaskedPictureIsRgbaWithBlackTransparentAndAFullMipmapChain) {
-    BitmapSpec spec = bitmapSpec(4, 4, 24);
-    spec.pixel = [](int x, int) { return x == 0 ? 0u : 1u; };
-    const LoadedTexture loaded = LoadMaskedTexture(write("masked.bmp", encodeBitmap(spec)));
+    BitmapLayout layout = bitmapSpec(4, 4, 24);
+    layout.pixel = [](int x, int) { return x == 0 ? 0u : 1u; };
+    const LoadedTexture loaded = LoadMaskedTexture(write("masked.bmp", encodeBitmap(layout)));
     ASSERT_TRUE(loaded.hasImage);
     EXPECT_EQ(integer(GL_TEXTURE_BINDING_2D), static_cast<GLint>(loaded.texture.name()));
     EXPECT_EQ(levelParameter(0, GL_TEXTURE_WIDTH), 4);
