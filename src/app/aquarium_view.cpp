@@ -114,13 +114,13 @@ void CAquariumView::RenderFrame() {
 
 void CAquariumView::Teardown() {
     if (m_context) {
-        // Release the context before deleting it so that nothing is left current on a dead context.
+        // The tank's textures and display lists go while their context is still current; then the
+        // context is released before it is deleted, so nothing is left current on a dead context.
+        m_context->SetCurrent(*this);
+        m_tank.releaseGlObjects();
         if (Display* display = wxGetX11Display()) {
             glXMakeCurrent(display, None, nullptr);
         }
-        // The tank's textures and display lists go while their context is still current.
-        m_context->SetCurrent(*this);
-        m_tank.releaseGlObjects();
         m_context.reset();
     }
     m_timer.Stop();

@@ -69,7 +69,7 @@ std::optional<OutlineFont> CreateOutlineFont() {
     const std::optional<std::string> file = FindFontFile(HelpTextFontPattern);
     std::optional<OutlineFont> font = file ? OutlineFont::FromFile(*file) : std::nullopt;
     if (!font) {
-        std::fprintf(stderr, "quillmere: no usable bold sans font (\"%s\"); running without the help text\n",
+        std::fprintf(stderr, "Quillmere: no usable bold sans font (\"%s\"); running without the help text\n",
                      HelpTextFontPattern);
     }
     return font;

@@ -5,7 +5,9 @@
 namespace quillmere {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
 
 std::string_view trim(std::string_view s) {
     while (!s.empty() && isBlank(s.front()))
@@ -15,7 +17,9 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool sameName(std::string_view a, std::string_view b) {
     return a.size() == b.size() &&
@@ -87,7 +91,8 @@ std::string ProfileDocument::read(std::string_view section, std::string_view key
         if (line.valueStart == 0 || !sameName(line.name, key))
             continue;
         std::string_view value = trim(std::string_view(line.text).substr(line.valueStart));
-        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+            value.back() == value.front())
             value = value.substr(1, value.size() - 2);
         value = value.substr(0, value.find('\0'));
         return std::string(value.substr(0, ProfileValueLimit));

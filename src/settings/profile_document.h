@@ -35,9 +35,9 @@ public:
 
 private:
     struct Line {
-        std::string text;      // without the line terminator
+        std::string text; // without the line terminator
         bool isSection = false;
-        std::string name;      // section name or key name, trimmed
+        std::string name;           // section name or key name, trimmed
         std::size_t valueStart = 0; // for key lines: offset of the first byte after '='
     };
 

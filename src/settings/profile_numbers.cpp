@@ -46,7 +46,9 @@ double parseProfileFloat(std::string_view text) {
     return result.ec == std::errc{} && std::isfinite(value) ? value : 0.0;
 }
 
-std::string formatProfileInt(long value) { return std::to_string(value); }
+std::string formatProfileInt(long value) {
+    return std::to_string(value);
+}
 
 std::string formatProfileFloat(double value) {
     char buffer[64];

@@ -7,17 +7,21 @@
 namespace quillmere {
 namespace {
 
-std::string fishKey(int kind) { return "Fish" + std::to_string(kind); }
+std::string fishKey(int kind) {
+    return "Fish" + std::to_string(kind);
+}
 
-std::string flagText(bool set) { return set ? "1" : "0"; }
+std::string flagText(bool set) {
+    return set ? "1" : "0";
+}
 
 // A flag of the dialogs' sections counts as set only when its integer is exactly 1.
 bool readFlag(const ProfileDocument& doc, std::string_view section, std::string_view key) {
     return parseProfileInt(doc.read(section, key)) == 1;
 }
 
-std::vector<std::string> readPaths(const ProfileDocument& doc, std::string_view section, std::string_view sumKey,
-                                   std::string_view listKey) {
+std::vector<std::string> readPaths(const ProfileDocument& doc, std::string_view section,
+                                   std::string_view sumKey, std::string_view listKey) {
     const int count = std::clamp(parseProfileInt(doc.read(section, sumKey)), 0, MaxStoredListLength);
     std::vector<std::string> paths;
     paths.reserve(static_cast<std::size_t>(count));
@@ -26,8 +30,8 @@ std::vector<std::string> readPaths(const ProfileDocument& doc, std::string_view 
     return paths;
 }
 
-void writePaths(ProfileDocument& doc, std::string_view section, std::string_view sumKey, std::string_view listKey,
-                const std::vector<std::string>& paths) {
+void writePaths(ProfileDocument& doc, std::string_view section, std::string_view sumKey,
+                std::string_view listKey, const std::vector<std::string>& paths) {
     doc.write(section, sumKey, formatProfileInt(static_cast<long>(paths.size())));
     for (std::size_t i = 0; i < paths.size(); ++i)
         doc.write(section, std::string(listKey) + std::to_string(i), paths[i]);

@@ -14,20 +14,20 @@ namespace quillmere {
 
 // "Custom Images": the Custom Background dialog's state.
 struct ImageListState {
-    bool randomImage = false; // "RandomImage"
-    bool cycImage = false;    // "CycImage": Repeat All
-    bool repeatImage = false; // "RepeatImage": Repeat One
-    bool ownImage = false;    // "OwnImage"
-    std::string imageTime = "5"; // "ImageTime", seconds exactly as typed; empty reads as "5"
+    bool randomImage = false;       // "RandomImage"
+    bool cycImage = false;          // "CycImage": Repeat All
+    bool repeatImage = false;       // "RepeatImage": Repeat One
+    bool ownImage = false;          // "OwnImage"
+    std::string imageTime = "5";    // "ImageTime", seconds exactly as typed; empty reads as "5"
     std::vector<std::string> paths; // ImageList0 ...
 };
 
 // "Custom Settings": the Custom Music dialog's state.
 struct MusicListState {
-    bool randomMusic = false; // "RandomMusic"
-    bool cycMusic = false;    // "CycMusic": Repeat All
-    bool repeatMusic = false; // "RepeatMusic": Repeat One
-    bool ownMusic = false;    // "OwnMusic"
+    bool randomMusic = false;       // "RandomMusic"
+    bool cycMusic = false;          // "CycMusic": Repeat All
+    bool repeatMusic = false;       // "RepeatMusic": Repeat One
+    bool ownMusic = false;          // "OwnMusic"
     std::vector<std::string> paths; // MusicList0 ...
 };
 

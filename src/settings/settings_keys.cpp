@@ -4,11 +4,13 @@ namespace quillmere {
 
 int* integerField(AquariumSettings& s, int index) {
     int* const fields[AquariumKeyCount] = {
-        &s.showWater,   &s.showLight,  &s.showTerra,   &s.frontFixed,      &s.frontColor,     &s.frontGradual,
-        &s.frontColor1, &s.frontColor2, &s.frontAutoGradual, &s.lockFront, nullptr,           &s.backFixed,
-        &s.backColor,   &s.backGradual, &s.backColor1,  &s.backColor2,      &s.backAutoGradual, &s.lockBack,
-        nullptr,        &s.volume,      &s.bubbleSetting, &s.background,  &s.fog,            &s.light,
-        &s.autoViews,   &s.viewLeftRight, &s.viewNearFar,
+        &s.showWater,        &s.showLight,     &s.showTerra,   &s.frontFixed,
+        &s.frontColor,       &s.frontGradual,  &s.frontColor1, &s.frontColor2,
+        &s.frontAutoGradual, &s.lockFront,     nullptr,        &s.backFixed,
+        &s.backColor,        &s.backGradual,   &s.backColor1,  &s.backColor2,
+        &s.backAutoGradual,  &s.lockBack,      nullptr,        &s.volume,
+        &s.bubbleSetting,    &s.background,    &s.fog,         &s.light,
+        &s.autoViews,        &s.viewLeftRight, &s.viewNearFar,
     };
     return index >= 0 && index < AquariumKeyCount ? fields[index] : nullptr;
 }

@@ -15,13 +15,13 @@ inline constexpr std::string_view SettingsFileName = "QuillmereSet.ini";
 
 // What the start-up load does with a key of "Aquarium Settings".
 enum class StartupRule {
-    Forced,       // the value read is discarded; the field takes `forced` and it is written
-    Default,      // the integer read; when missing the default is stored and written
-    Phase,        // the integer part of the text as a float; when missing 0 is stored and written
-    ReadForced,   // read as Default (missing writes the default), then `forced` is stored and written
-    Volume,       // the integer read; when missing "32767.5" is written and 32767 stored
-    Ranged,       // accepted only within min..max, otherwise the default is stored and written
-    CameraView,   // as Default, and the live camera value starts from it
+    Forced,     // the value read is discarded; the field takes `forced` and it is written
+    Default,    // the integer read; when missing the default is stored and written
+    Phase,      // the integer part of the text as a float; when missing 0 is stored and written
+    ReadForced, // read as Default (missing writes the default), then `forced` is stored and written
+    Volume,     // the integer read; when missing "32767.5" is written and 32767 stored
+    Ranged,     // accepted only within min..max, otherwise the default is stored and written
+    CameraView, // as Default, and the live camera value starts from it
 };
 
 enum class ValueFormat { Flag, Integer, Colour, Phase };

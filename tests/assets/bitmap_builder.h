@@ -22,7 +22,7 @@ struct BitmapLayout {
     std::function<std::uint32_t(int x, int row)> pixel = [](int, int) { return 0u; };
 };
 
-inline BitmapLayout bitmapSpec(int width, int height, int bitCount, bool topDown = false) {
+inline BitmapLayout bitmapLayout(int width, int height, int bitCount, bool topDown = false) {
     BitmapLayout layout;
     layout.width = width;
     layout.height = height;

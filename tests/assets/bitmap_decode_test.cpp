@@ -12,7 +12,7 @@
 namespace quillmere {
 namespace {
 
-using testing_support::bitmapSpec;
+using testing_support::bitmapLayout;
 using testing_support::BitmapLayout;
 using testing_support::encodeBitmap;
 using testing_support::putU32;
@@ -40,7 +40,7 @@ std::array<std::uint8_t, 4> opaque(std::uint32_t rgb) {
 }
 
 BitmapLayout colourful(int width, int height, int bitCount, bool topDown = false) {
-    BitmapLayout layout = bitmapSpec(width, height, bitCount, topDown);
+    BitmapLayout layout = bitmapLayout(width, height, bitCount, topDown);
     layout.pixel = [bitCount](int x, int row) {
         return testColour(x, row) | (bitCount == 32 ? static_cast<std::uint32_t>(x * 16 + row) << 24 : 0u);
     };
@@ -74,7 +74,7 @@ TEST(MaskedBitmap, TopDownRowsComeOutAsTheSamePicture) {
 TEST(MaskedBitmap, OnlyPureBlackBecomesTransparent) {
     constexpr std::array<std::uint32_t, 6> Colours = {0x000000, 0x000001, 0x000100,
                                                       0x010000, 0xFFFFFF, 0x808080};
-    BitmapLayout layout = bitmapSpec(6, 1, 24);
+    BitmapLayout layout = bitmapLayout(6, 1, 24);
     layout.pixel = [&](int x, int) { return Colours[x]; };
     const auto image = decodeMaskedBitmap(encodeBitmap(layout));
     ASSERT_TRUE(image);
@@ -114,7 +114,7 @@ TEST(MaskedBitmap, RefusesOffsetsAndSizesThatDoNotFitTheFile) {
 }
 
 TEST(MaskedBitmap, TakesOnlyTwentyFourBitPictures) {
-    BitmapLayout paletted = bitmapSpec(4, 2, 8);
+    BitmapLayout paletted = bitmapLayout(4, 2, 8);
     paletted.palette.assign(256, 0x123456);
     EXPECT_FALSE(decodeMaskedBitmap(encodeBitmap(paletted)));
     EXPECT_FALSE(decodeMaskedBitmap(encodeBitmap(colourful(4, 2, 32))));
@@ -144,7 +144,7 @@ TEST(ScaledBitmap, ReadsTwentyFourAndThirtyTwoBitRowsAsStoredFromTheBottom) {
 TEST(ScaledBitmap, ExpandsPalettedPixelsToBgrThroughAShortOrFullPalette) {
     const std::vector<std::uint32_t> palette = {0xFF102030, 0x00405060, 0x00708090};
     for (const bool full : {false, true}) {
-        BitmapLayout layout = bitmapSpec(5, 2, 8);
+        BitmapLayout layout = bitmapLayout(5, 2, 8);
         layout.palette = palette;
         if (full)
             layout.palette.resize(256, 0x00ABCDEF);
@@ -163,7 +163,7 @@ TEST(ScaledBitmap, ExpandsPalettedPixelsToBgrThroughAShortOrFullPalette) {
 }
 
 TEST(ScaledBitmap, AnIndexPastAShortPaletteReadsAsBlack) {
-    BitmapLayout layout = bitmapSpec(2, 1, 8);
+    BitmapLayout layout = bitmapLayout(2, 1, 8);
     layout.palette = {0x00112233, 0x00445566};
     layout.colorsUsed = 2;
     layout.pixel = [](int x, int) { return x == 0 ? 1u : 200u; };
@@ -174,7 +174,7 @@ TEST(ScaledBitmap, AnIndexPastAShortPaletteReadsAsBlack) {
 }
 
 TEST(ScaledBitmap, RefusesPalettesAndRowsThatDoNotFitTheFile) {
-    BitmapLayout layout = bitmapSpec(4, 2, 8);
+    BitmapLayout layout = bitmapLayout(4, 2, 8);
     layout.palette.assign(16, 0x00336699);
     layout.colorsUsed = 16;
     const Bytes good = encodeBitmap(layout); // 54 + 64 + 8
@@ -233,7 +233,7 @@ TEST(BitmapHeaders, BadHeadersGiveNoImageFromEitherReader) {
 }
 
 TEST(BitmapHeaders, EveryTruncationOfAGoodFileGivesNoImage) {
-    BitmapLayout paletted = bitmapSpec(3, 2, 8);
+    BitmapLayout paletted = bitmapLayout(3, 2, 8);
     paletted.palette.assign(4, 0x00FF8800);
     paletted.colorsUsed = 4;
     for (const Bytes& whole :

@@ -29,7 +29,7 @@ protected:
 
 TEST_F(BitmapFileTest, ReadsAWholeFileAndRefusesMissingOrOversizedOnes) {
     const std::vector<std::uint8_t> bytes =
-        testing_support::encodeBitmap(testing_support::bitmapSpec(3, 3, 24));
+        testing_support::encodeBitmap(testing_support::bitmapLayout(3, 3, 24));
     testing_support::writeBytes(path("small.bmp"), bytes);
     EXPECT_EQ(readBitmapFile(path("small.bmp").string()), bytes);
     testing_support::writeBytes(path("empty.bmp"), {});

@@ -20,7 +20,7 @@ namespace quillmere {
 namespace {
 
 using testing_support::BitmapLayout;
-using testing_support::bitmapSpec;
+using testing_support::bitmapLayout;
 using testing_support::encodeBitmap;
 using testing_support::writeBytes;
 
@@ -104,7 +104,7 @@ bool allPixelsAre(std::uint32_t rgb) {
 }
 
 BitmapLayout plain(int width, int height, int bitCount, std::uint32_t colour) {
-    BitmapLayout layout = bitmapSpec(width, height, bitCount);
+    BitmapLayout layout = bitmapLayout(width, height, bitCount);
     layout.pixel = [colour](int, int) { return colour; };
     return layout;
 }
@@ -135,7 +135,7 @@ protected:
 std::unique_ptr<GlContext> TextureUploadTest::s_context;
 
 TEST_F(TextureUploadTest, PowerOfTwoTwentyFourBitPictureUploadsUnscaledAsBgr) {
-    BitmapLayout layout = bitmapSpec(256, 128, 24);
+    BitmapLayout layout = bitmapLayout(256, 128, 24);
     layout.pixel = testing_support::testColour;
     const LoadedTexture loaded = LoadScaledTexture(write("skin.bmp", encodeBitmap(layout)));
     ASSERT_TRUE(loaded.hasImage);
@@ -172,7 +172,7 @@ TEST_F(TextureUploadTest, OtherSizesScaleToPowersOfTwoOfAtMost512) {
 }
 
 TEST_F(TextureUploadTest, PalettedPictureOfPowerOfTwoSizeUploadsAsItsColours) {
-    BitmapLayout layout = bitmapSpec(4, 4, 8);
+    BitmapLayout layout = bitmapLayout(4, 4, 8);
     layout.palette = {0x00FF0000, 0x0000FF00, 0x000000FF, 0x00FFFFFF};
     layout.colorsUsed = 4;
     layout.pixel = [](int x, int row) { return static_cast<std::uint32_t>(x + row * 4) % 4; };
@@ -208,7 +208,7 @@ TEST_F(TextureUploadTest, ThirtyTwoBitPicturesKeepTheirFourthByteAsAlpha) {
 }
 
 TEST_F(TextureUploadTest, MaskedPictureIsRgbaWithBlackTransparentAndAFullMipmapChain) {
-    BitmapLayout layout = bitmapSpec(4, 4, 24);
+    BitmapLayout layout = bitmapLayout(4, 4, 24);
     layout.pixel = [](int x, int) { return x == 0 ? 0u : 1u; };
     const LoadedTexture loaded = LoadMaskedTexture(write("masked.bmp", encodeBitmap(layout)));
     ASSERT_TRUE(loaded.hasImage);

@@ -56,7 +56,8 @@ int main(int argc, char** argv) {
                     input.erase(input.begin() + static_cast<std::ptrdiff_t>(at));
                 break;
             case 2:
-                input.insert(input.begin() + static_cast<std::ptrdiff_t>(at), static_cast<std::uint8_t>(engine()));
+                input.insert(input.begin() + static_cast<std::ptrdiff_t>(at),
+                             static_cast<std::uint8_t>(engine()));
                 break;
             default:
                 if (!input.empty())

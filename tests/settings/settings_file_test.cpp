@@ -16,9 +16,9 @@ namespace fs = std::filesystem;
 class SettingsFileTest : public testing::Test {
 protected:
     void SetUp() override {
-        m_folder = fs::temp_directory_path() /
-                   ("quillmere-settings-" + std::to_string(::getpid()) + "-" +
-                    testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_folder =
+            fs::temp_directory_path() / ("quillmere-settings-" + std::to_string(::getpid()) + "-" +
+                                         testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_folder);
         fs::create_directories(m_folder);
     }
@@ -64,15 +64,15 @@ TEST_F(SettingsFileTest, FirstStartWritesEveryKeyWithItsDefault) {
     SettingsFile(m_folder).loadStartupSettings(random, settings, camera);
 
     const std::pair<const char*, const char*> expected[] = {
-        {"Show Water", "0"},        {"Show Light", "0"},        {"Show Terra", "1"},
-        {"FRONT GUDING", "1"},      {"FRONTCOLOR", "16777215"}, {"FRONT MANJIANBIAN", "0"},
+        {"Show Water", "0"},          {"Show Light", "0"},          {"Show Terra", "1"},
+        {"FRONT GUDING", "1"},        {"FRONTCOLOR", "16777215"},   {"FRONT MANJIANBIAN", "0"},
         {"FRONT COLOR1", "16777215"}, {"FRONT COLOR2", "16777215"}, {"FRONT AUTOJIANBIAN", "0"},
-        {"CHECK LOCKFORE", "0"},    {"LOCKFORE ROT", "0"},      {"BACK GUDING", "1"},
-        {"BACKCOLOR", "0"},         {"BACK MANJIANBIAN", "0"},  {"BACK COLOR1", "65280"},
-        {"BACK COLOR2", "0"},       {"BACK AUTOJIANBIAN", "0"}, {"CHECK LOCKBACK", "0"},
-        {"LOCKBACK ROT", "0"},      {"YINLIANG", "32767.5"},    {"QIPAONUM", "100"},
-        {"BACKGROUND", "0"},        {"FOGNONGDU", "25"},        {"LIGHTQIANGDU", "0"},
-        {"CHECK VIEWS", "1"},       {"VIEWSLEFTRIGHT", "0"},    {"VIEWSNEARFAR", "0"},
+        {"CHECK LOCKFORE", "0"},      {"LOCKFORE ROT", "0"},        {"BACK GUDING", "1"},
+        {"BACKCOLOR", "0"},           {"BACK MANJIANBIAN", "0"},    {"BACK COLOR1", "65280"},
+        {"BACK COLOR2", "0"},         {"BACK AUTOJIANBIAN", "0"},   {"CHECK LOCKBACK", "0"},
+        {"LOCKBACK ROT", "0"},        {"YINLIANG", "32767.5"},      {"QIPAONUM", "100"},
+        {"BACKGROUND", "0"},          {"FOGNONGDU", "25"},          {"LIGHTQIANGDU", "0"},
+        {"CHECK VIEWS", "1"},         {"VIEWSLEFTRIGHT", "0"},      {"VIEWSNEARFAR", "0"},
     };
     std::string expectedText = "[Aquarium Settings]\n";
     for (const auto& [key, value] : expected)
@@ -124,7 +124,8 @@ TEST_F(SettingsFileTest, StartUpRepairsTheKeysItOwns) {
     EXPECT_EQ(file.read("Aquarium Settings", "BACK AUTOJIANBIAN"), "0");
 
     EXPECT_FLOAT_EQ(settings.lockFrontPhase, 123.0f);
-    EXPECT_EQ(file.read("Aquarium Settings", "LOCKFORE ROT"), "123.456000") << "a present phase is not rewritten";
+    EXPECT_EQ(file.read("Aquarium Settings", "LOCKFORE ROT"), "123.456000")
+        << "a present phase is not rewritten";
     EXPECT_EQ(settings.volume, 32767);
     EXPECT_EQ(file.read("Aquarium Settings", "YINLIANG"), "32767.5");
 
@@ -232,8 +233,9 @@ TEST_F(SettingsFileTest, FishCountsRoundTripAndAreCutInMemory) {
 }
 
 TEST_F(SettingsFileTest, ImageListReadsOnlyTheStoredCount) {
-    writeIni("[Custom Images]\nRandomImage=1\nCycImage=2\nOwnImage=1\nImageTime=\nImageSum=2\n"
-             "ImageList0=/a.png\nImageList1=/b.jpg\nImageList2=/c\nImageList3=/d\nImageList4=/e\nImageList5=/f\n");
+    writeIni(
+        "[Custom Images]\nRandomImage=1\nCycImage=2\nOwnImage=1\nImageTime=\nImageSum=2\n"
+        "ImageList0=/a.png\nImageList1=/b.jpg\nImageList2=/c\nImageList3=/d\nImageList4=/e\nImageList5=/f\n");
     const ImageListState state = SettingsFile(m_folder).loadImageList();
     EXPECT_TRUE(state.randomImage);
     EXPECT_FALSE(state.cycImage) << "a flag is set only when it is exactly 1";
