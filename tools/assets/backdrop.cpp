@@ -196,9 +196,15 @@ void paintPinnacles(Canvas& canvas) {
     // The crevice first, above the sand in front; the pinnacles' edges are then painted over it.
     canvas.paint(OpeningLeft, OpeningBottom, OpeningRight, OpeningTop,
                  [&](double x, double y, Colour& c, bool& open) {
-                     if (y > sandLine(x) + 0.1 && x > -pinnacleInner(-1.0, y) && x < pinnacleInner(1.0, y)) {
+                     if (x <= -pinnacleInner(-1.0, y) || x >= pinnacleInner(1.0, y))
+                         return;
+                     const double edge = sandLine(x) + 0.1;
+                     if (y > edge) {
                          open = true;
                          c = Colour{};
+                     } else {
+                         // The sand runs into the dark of the crevice without a bright rim.
+                         c = c * (0.2 + 0.8 * smoothstep(0.0, 2.5, edge - y));
                      }
                  });
     const Colour stone{140, 122, 104};
@@ -258,7 +264,9 @@ void paintPinnacles(Canvas& canvas) {
                 const double rim = 0.25 * smoothstep(0.8, 1.0, across) * (side < 0 ? 1.0 : 0.3);
                 const Colour lit = mix(rock * ((0.3 + 0.85 * light + rim) * depth), waterAt(x, y),
                                        0.35 * smoothstep(-5.0, 38.0, y));
-                c = mix(c, lit, a);
+                // Toward the crevice the rock darkens to nearly black, so its cut edge does not show.
+                const double edgeDark = 0.12 + 0.88 * smoothstep(0.0, 0.06, across);
+                c = mix(c, lit * edgeDark, a);
                 if (a > 0.5)
                     open = false;
             });

@@ -121,7 +121,8 @@ Colour body(int kind, BodyPoint p) {
     case 6: { // leopard: tan with round brown spots
         Colour c = counterShade({150, 120, 70}, {214, 184, 124}, {240, 226, 190}, d);
         return mix(c, Colour{70, 40, 20},
-                   0.9 * bodyDots(p, 0.1, 0.028, 0.85, 601) * smoothstep(1.0, 0.75, d));
+                   0.9 * bodyDots(p, 0.1, 0.028, 0.85, 601) * smoothstep(1.0, 0.75, d) *
+                       smoothstep(0.26, 0.34, u));
     }
     case 7: { // fighter: deep violet-blue with a turquoise sheen over the flank
         Colour c = counterShade({40, 24, 90}, {70, 50, 170}, {120, 80, 170}, d);
