@@ -17,7 +17,10 @@ void applyTint(const BackdropTint& tint) {
         glColor3f(tint.colour.red, tint.colour.green, tint.colour.blue);
 }
 
+// Only the backdrops are drawn this way. They face the camera with a normal of their own; otherwise they
+// would be lit by whatever normal the last fish left, and dimmed light would flicker with the fish.
 void drawQuad(const TexturedQuad& quad) {
+    glNormal3f(0.0f, 0.0f, 1.0f);
     glBegin(GL_QUADS);
     EmitQuad(quad);
     glEnd();
