@@ -1,5 +1,6 @@
 #include "app/aquarium_app.h"
 
+#include "app/custom_music_runner.h"
 #include "app/instance_lock_folder.h"
 #include "app/main_frame.h"
 #include "app/screen_blanking_inhibitor.h"
@@ -8,6 +9,7 @@
 #include "assets/embedded_assets.h"
 #include "audio/audio_device.h"
 #include "audio/built_in_music.h"
+#include "settings/registry_profile.h"
 #include "settings/settings_file.h"
 #include "settings/settings_folder.h"
 
@@ -50,6 +52,12 @@ bool CAquariumApp::OnInit() {
     m_frame = new CMainFrame(m_state, ProcessServices{*m_settingsFile, *m_builtInMusic});
     SetTopWindow(m_frame);
     m_frame->ShowTank();
+    // The last step of the set-up: the user's music starts before the first tick, as its dialog would.
+    if (m_frame->view() != nullptr) {
+        m_customMusic =
+            std::make_unique<CustomMusicRunner>(*m_audio, m_state.random, m_state.musicFlags, *m_settingsFile,
+                                                readProfileVolume(settingsFolder()));
+    }
     m_blankingInhibitor = std::make_unique<ScreenBlankingInhibitor>(wxGetX11Display());
 
     m_started = true;
@@ -62,6 +70,7 @@ bool CAquariumApp::OnInit() {
 int CAquariumApp::OnExit() {
     // Released while the toolkit's X connection is still open.
     m_blankingInhibitor.reset();
+    m_customMusic.reset();
     m_builtInMusic.reset();
     m_audio.reset();
     return wxApp::OnExit();

@@ -34,6 +34,8 @@ export HOME="$WORK/home"
 # No accessibility bus, and no session bus unless the case brings its own.
 export NO_AT_BRIDGE=1
 [ "$CASE" = screen_blanking ] || unset DBUS_SESSION_BUS_ADDRESS
+# Sound goes nowhere, or into a file where a case listens to it.
+export SDL_AUDIODRIVER=dummy
 
 SETTINGS="$XDG_CONFIG_HOME/quillmere/QuillmereSet.ini"
 WINDOW=""
@@ -231,6 +233,19 @@ tank_is_drawn)
     [ "$mean" -gt 30 ] || fail "the picture is too dark: mean $mean"
     leftovers=$(find "$XDG_CONFIG_HOME/quillmere" -name '*.ad' -o -name '*.bmp')
     [ -z "$leftovers" ] || fail "extracted files outlived the set-up: $leftovers"
+    end_with_escape
+    ;;
+plays_tune)
+    # A fresh folder has no music of the user's, so the built-in tune plays in both ears.
+    export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$WORK/sound.raw"
+    start_tank
+    deadline=$((SECONDS + 30))
+    until [ -s "$WORK/sound.raw" ] && [ "$(tr -d '\000' <"$WORK/sound.raw" | head -c 20000 | wc -c)" -ge 20000 ]; do
+        [ $SECONDS -lt $deadline ] || fail "the built-in tune was not heard"
+        sleep 0.5
+    done
+    leftovers=$(find "$XDG_CONFIG_HOME/quillmere" -name 'Music.*')
+    [ -z "$leftovers" ] || fail "the tune's extracted files outlived its start: $leftovers"
     end_with_escape
     ;;
 screen_blanking)
