@@ -294,6 +294,39 @@ TEST(FishMeshTexture, SkinRunsAlongTheBodyFromTheSnoutAndRoundIt) {
         }
 }
 
+// The skins paint the fin colours in the band past the belly rows, blending them in over 0.02 of t; a paired
+// fin reading the flank would carry the body's pattern (a clown fish's white bar on its pectoral fins).
+TEST(FishMeshTexture, PairedFinsReadTheFinBandBelowTheBelly) {
+    const FishPointTables& tables = fishPointTables();
+    const float belly = tables.body[5][3].t; // the pectoral fins ride on ring 3
+    // Past the fin band, 0.28 short of the back's next turn, the skin wraps round to the dorsal fin's
+    // colours.
+    const float dorsalWrap = tables.body[0][3].t + 1.0f - 0.28f;
+    for (int kind = 0; kind < KindCount; ++kind) {
+        const FishMesh mesh = meshOf(livelyPose(kind));
+        const auto pelvic = verticesOf(mesh, FishPart::Pelvic);
+        for (FishPart part : {FishPart::Pectoral, FishPart::Pelvic}) {
+            const auto fin = verticesOf(mesh, part);
+            for (std::size_t i = 0; i < fin.size(); ++i) {
+                EXPECT_GE(fin[i].t - belly, 0.0199f) << "part " << static_cast<int>(part) << " kind " << kind;
+                EXPECT_LT(fin[i].t, dorsalWrap) << "part " << static_cast<int>(part) << " kind " << kind;
+            }
+            // Each strip emits root then edge: the colour runs out from the root the way the skin paints it.
+            for (std::size_t i = 0; i + 1 < fin.size(); i += 2)
+                EXPECT_LT(fin[i].t, fin[i + 1].t) << "part " << static_cast<int>(part) << " kind " << kind;
+        }
+        if (pelvic.empty())
+            continue;
+        // Both pairs take the same band, so pectoral and pelvic fins wear the same fin colours.
+        const auto pectoral = verticesOf(mesh, FishPart::Pectoral);
+        const auto byT = [](const FishVertex& a, const FishVertex& b) { return a.t < b.t; };
+        EXPECT_NEAR(std::min_element(pectoral.begin(), pectoral.end(), byT)->t,
+                    std::min_element(pelvic.begin(), pelvic.end(), byT)->t, 0.02f);
+        EXPECT_NEAR(std::max_element(pectoral.begin(), pectoral.end(), byT)->t,
+                    std::max_element(pelvic.begin(), pelvic.end(), byT)->t, 0.02f);
+    }
+}
+
 TEST(FishMeshShape, EveryKindIsFiniteInAnyPose) {
     for (int kind = 0; kind < KindCount; ++kind) {
         const FishMesh mesh = meshOf(livelyPose(kind));
