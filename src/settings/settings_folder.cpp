@@ -1,5 +1,7 @@
 #include "settings/settings_folder.h"
 
+#include "settings/settings_keys.h"
+
 #include <cstdlib>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -24,6 +26,26 @@ std::filesystem::path configBase() {
 }
 
 } // namespace
+
+std::string unusableSettingsFolderReason(const std::filesystem::path& dir, bool needsWrite) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (!fs::is_directory(dir, error))
+        return "not a settings folder: " + dir.string();
+    if (::access(dir.c_str(), R_OK | X_OK | (needsWrite ? W_OK : 0)) != 0)
+        return (needsWrite ? "settings folder cannot be read and written: "
+                           : "settings folder cannot be read: ") +
+               dir.string();
+    const fs::path file = dir / SettingsFileName;
+    const fs::file_status status = fs::status(file, error);
+    if (fs::exists(status)) {
+        if (!fs::is_regular_file(status))
+            return "settings file is not a regular file: " + file.string();
+        if (::access(file.c_str(), R_OK) != 0)
+            return "settings file cannot be read: " + file.string();
+    }
+    return {};
+}
 
 std::filesystem::path settingsFolder() {
     const std::filesystem::path base = configBase();

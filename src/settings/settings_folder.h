@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace quillmere {
 
@@ -8,5 +9,10 @@ namespace quillmere {
 // $XDG_CONFIG_HOME/quillmere, or ~/.config/quillmere. It is created with mode 0700 when absent;
 // when it cannot be created the path is still returned and later saves report the failure.
 std::filesystem::path settingsFolder();
+
+// Why a folder named by a tool cannot serve as a settings folder, or "" when it can: it must be a
+// readable folder (writable too when the tool writes into it) whose "QuillmereSet.ini", when present,
+// is a readable regular file.
+std::string unusableSettingsFolderReason(const std::filesystem::path& dir, bool needsWrite);
 
 } // namespace quillmere

@@ -1,5 +1,7 @@
 #include "snapshot_options.h"
 
+#include "settings/settings_folder.h"
+
 #include <charconv>
 #include <optional>
 #include <string_view>
@@ -76,19 +78,8 @@ std::string parseSnapshotOptions(int argc, const char* const* argv, SnapshotOpti
 
 std::string checkSnapshotPaths(const SnapshotOptions& options) {
     std::error_code error;
-    const fs::path& dir = options.dir;
-    if (!fs::is_directory(dir, error))
-        return "not a settings folder: " + dir.string();
-    if (::access(dir.c_str(), R_OK | W_OK | X_OK) != 0)
-        return "settings folder cannot be read and written: " + dir.string();
-    const fs::path file = dir / "QuillmereSet.ini";
-    const fs::file_status status = fs::status(file, error);
-    if (fs::exists(status)) {
-        if (!fs::is_regular_file(status))
-            return "settings file is not a regular file: " + file.string();
-        if (::access(file.c_str(), R_OK) != 0)
-            return "settings file cannot be read: " + file.string();
-    }
+    if (std::string reason = unusableSettingsFolderReason(options.dir, true); !reason.empty())
+        return reason;
     const fs::path outFolder = options.out.has_parent_path() ? options.out.parent_path() : fs::path(".");
     if (!fs::is_directory(outFolder, error) || ::access(outFolder.c_str(), W_OK | X_OK) != 0)
         return "cannot write into the picture's folder: " + outFolder.string();

@@ -6,6 +6,7 @@
 #include "scene/scene.h"
 #include "settings/aquarium_settings.h"
 #include "settings/settings_file.h"
+#include "settings/settings_folder.h"
 
 #include <charconv>
 #include <cstdio>
@@ -13,8 +14,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
-#include <unistd.h>
 
 namespace {
 
@@ -69,23 +68,6 @@ std::string parseOptions(int argc, char** argv, Options& options) {
     return {};
 }
 
-std::string checkFolder(const fs::path& dir) {
-    std::error_code error;
-    if (!fs::is_directory(dir, error))
-        return "not a settings folder: " + dir.string();
-    if (::access(dir.c_str(), R_OK | X_OK) != 0)
-        return "settings folder cannot be read: " + dir.string();
-    const fs::path file = dir / "QuillmereSet.ini";
-    const fs::file_status status = fs::status(file, error);
-    if (fs::exists(status)) {
-        if (!fs::is_regular_file(status))
-            return "settings file is not a regular file: " + file.string();
-        if (::access(file.c_str(), R_OK) != 0)
-            return "settings file cannot be read: " + file.string();
-    }
-    return {};
-}
-
 bool writeLine(const std::string& line) {
     return std::fwrite(line.data(), 1, line.size(), stdout) == line.size();
 }
@@ -96,7 +78,8 @@ int main(int argc, char** argv) {
     Options options;
     if (const std::string message = parseOptions(argc, argv, options); !message.empty())
         return fail(message);
-    if (const std::string message = checkFolder(options.dir); !message.empty())
+    if (const std::string message = quillmere::unusableSettingsFolderReason(options.dir, false);
+        !message.empty())
         return fail(message);
 
     quillmere::Random random;
