@@ -4,6 +4,7 @@
 #include "audio/music_tick.h"
 #include "render/gl_setup.h"
 #include "settings/settings_file.h"
+#include "ui/artwork/ui_artwork.h"
 #include "ui/menu/icon_menu.h"
 
 #include <GL/gl.h>
@@ -36,11 +37,6 @@ wxSize toPhysical(wxSize size, double scale) {
     return {static_cast<int>(std::lround(size.x * scale)), static_cast<int>(std::lround(size.y * scale))};
 }
 
-// The artwork of a menu icon; a bundle that is not ok leaves its item without an icon.
-wxBitmapBundle popupIcon(int) {
-    return {};
-}
-
 } // namespace
 
 bool CAquariumView::isDisplaySupported() {
@@ -58,7 +54,7 @@ CAquariumView::CAquariumView(wxWindow* parent, ProcessState& state, const Proces
       m_state(state), m_services(services), m_timer(this, TickTimerId), m_tank(state.random),
       m_menu(new IconMenu(this)), m_hiddenCursor(wxCURSOR_BLANK) {
     for (const PopupEntry& entry : PopupEntries) {
-        m_menu->Append(entry.commandId, popupIcon(entry.iconId), popupIcon(entry.selectedIconId), entry.text);
+        m_menu->Append(entry.commandId, uiArtwork(entry.iconId), uiArtwork(entry.selectedIconId), entry.text);
     }
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     UpdateCursor();

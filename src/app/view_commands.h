@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/artwork/ui_artwork_ids.h"
+
 #include <array>
 
 namespace quillmere {
@@ -24,11 +26,11 @@ struct PopupEntry {
 
 // Top to bottom.
 inline constexpr std::array<PopupEntry, 5> PopupEntries{{
-    {ID_ADD_DELETE_FISH, 180, 180, "  Add/Delete Fish"},
-    {ID_AQUARIUM_SETTINGS, 137, 137, "  Aquarium Settings"},
-    {ID_CUSTOM_MUSIC, 253, 253, "  Custom Music"},
-    {ID_CUSTOM_BACKGROUND, 232, 232, "  Custom Background"},
-    {ID_EXIT, 175, 175, "  Exit"},
+    {ID_ADD_DELETE_FISH, IconAddDeleteFish, IconAddDeleteFish, "  Add/Delete Fish"},
+    {ID_AQUARIUM_SETTINGS, IconAquariumSettings, IconAquariumSettings, "  Aquarium Settings"},
+    {ID_CUSTOM_MUSIC, IconCustomMusic, IconCustomMusic, "  Custom Music"},
+    {ID_CUSTOM_BACKGROUND, IconCustomBackground, IconCustomBackground, "  Custom Background"},
+    {ID_EXIT, IconExit, IconExit, "  Exit"},
 }};
 
 } // namespace quillmere
