@@ -1,10 +1,13 @@
 #include "artwork_set.h"
 
+#include "backdrop_previews.h"
 #include "fish_kinds_picture.h"
 #include "menu_icons.h"
 #include "program_icon.h"
 
 #include "ui/artwork/ui_artwork_ids.h"
+
+#include <iterator>
 
 namespace quillmere::uiart {
 
@@ -15,6 +18,9 @@ std::vector<ArtworkPicture> makeUiArtwork() {
             pictures.push_back({id, scale, makeMenuIcon(id, scale)});
         pictures.push_back({IconCheckOn, scale, makeCheckIcon(true, scale)});
         pictures.push_back({IconCheckOff, scale, makeCheckIcon(false, scale)});
+        for (int background = 0; background < static_cast<int>(std::size(BackdropPreviewIds)); ++background)
+            pictures.push_back(
+                {BackdropPreviewIds[background], scale, makeBackdropPreview(background, scale)});
         pictures.push_back({BitmapFishKinds, scale, makeFishKindsPicture(scale)});
     }
     return pictures;

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "rgba_picture.h"
+
+namespace quillmere::uiart {
+
+// The settings dialog's preview of "BACKGROUND" value 0..3, 160 x 100 logical pixels at the given scale:
+// a miniature of the tank's screen as the real scene computes it for that value, drawn the way the
+// renderer draws it. With 0 the built-in backdrop closes the tank and the bubble column rises through its
+// crevice; every other value draws neither, so the fish swim in front of the cleared, black screen.
+RgbaPicture makeBackdropPreview(int background, int scale);
+
+} // namespace quillmere::uiart
