@@ -13,6 +13,7 @@ namespace quillmere::uiart {
 
 std::vector<ArtworkPicture> makeUiArtwork() {
     std::vector<ArtworkPicture> pictures;
+    const PreviewTextures textures;
     for (int scale : ArtworkScales) {
         for (int id : MenuIconIds)
             pictures.push_back({id, scale, makeMenuIcon(id, scale)});
@@ -20,7 +21,7 @@ std::vector<ArtworkPicture> makeUiArtwork() {
         pictures.push_back({IconCheckOff, scale, makeCheckIcon(false, scale)});
         for (int background = 0; background < static_cast<int>(std::size(BackdropPreviewIds)); ++background)
             pictures.push_back(
-                {BackdropPreviewIds[background], scale, makeBackdropPreview(background, scale)});
+                {BackdropPreviewIds[background], scale, makeBackdropPreview(textures, background, scale)});
         pictures.push_back({BitmapFishKinds, scale, makeFishKindsPicture(scale)});
     }
     return pictures;

@@ -36,23 +36,12 @@ AquariumSettings previewSettings(int background) {
     return settings;
 }
 
-struct Textures {
-    assetgen::Picture backdrop = assetgen::makeBackdrop();
-    assetgen::Picture bubble = assetgen::makeBubbleSprite();
-    std::vector<assetgen::Picture> skins;
-
-    Textures() {
-        for (int kind = 0; kind < FishKindCount; ++kind)
-            skins.push_back(assetgen::makeFishSkin(kind));
-    }
-};
-
 EyeVertex corner(const Affine& modelView, Vec point, double s, double t) {
     return {modelView.point(point), modelView.direction({0.0, 0.0, 1.0}), s, t};
 }
 
 void drawBubbles(SoftRasterizer& raster, const SceneFrame& frame, const Affine& camera,
-                 const Textures& textures) {
+                 const PreviewTextures& textures) {
     if (!frame.bubblesDrawn)
         return;
     const Affine modelView =
@@ -72,8 +61,8 @@ void drawBubbles(SoftRasterizer& raster, const SceneFrame& frame, const Affine& 
     }
 }
 
-void drawFish(SoftRasterizer& raster, const SceneFrame& frame, const Affine& camera, const Textures& textures,
-              double linePixels) {
+void drawFish(SoftRasterizer& raster, const SceneFrame& frame, const Affine& camera,
+              const PreviewTextures& textures, double linePixels) {
     auto mesh = std::make_unique<FishMesh>();
     for (int i = 0; i < std::clamp(frame.fishCount, 0, FishSlotCount); ++i) {
         const FishPose& pose = frame.fish[static_cast<std::size_t>(i)];
@@ -89,7 +78,7 @@ void drawFish(SoftRasterizer& raster, const SceneFrame& frame, const Affine& cam
 }
 
 void drawBuiltInBackdrop(SoftRasterizer& raster, const SceneFrame& frame, const Affine& camera,
-                         const TankBox& tank, const Textures& textures) {
+                         const TankBox& tank, const PreviewTextures& textures) {
     if (!frame.builtInBackdrop)
         return;
     DrawState state;
@@ -111,7 +100,13 @@ void drawBuiltInBackdrop(SoftRasterizer& raster, const SceneFrame& frame, const 
 
 } // namespace
 
-RgbaPicture makeBackdropPreview(int background, int scale) {
+PreviewTextures::PreviewTextures()
+    : backdrop(assetgen::makeBackdrop()), bubble(assetgen::makeBubbleSprite()) {
+    for (int kind = 0; kind < FishKindCount; ++kind)
+        skins.push_back(assetgen::makeFishSkin(kind));
+}
+
+RgbaPicture makeBackdropPreview(const PreviewTextures& textures, int background, int scale) {
     const AquariumSettings settings = previewSettings(background);
     Random random;
     auto scene = std::make_unique<Scene>(random);
@@ -131,11 +126,9 @@ RgbaPicture makeBackdropPreview(int background, int scale) {
     const Affine view =
         Affine::lookAt({frame.eyeX, 0.0, frame.cameraZoom - 3.0}, {0.0, 0.0, -500.0}, {0.0, 1.0, 0.0});
 
-    static_assert(sizeof(Textures) > 0);
-    const auto textures = std::make_unique<Textures>();
-    drawBubbles(raster, frame, view, *textures);
-    drawFish(raster, frame, view, *textures, scale * 0.5);
-    drawBuiltInBackdrop(raster, frame, view, scene->tankBox(), *textures);
+    drawBubbles(raster, frame, view, textures);
+    drawFish(raster, frame, view, textures, scale * 0.5);
+    drawBuiltInBackdrop(raster, frame, view, scene->tankBox(), textures);
     return raster.toPicture();
 }
 
