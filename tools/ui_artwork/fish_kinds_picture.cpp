@@ -66,11 +66,16 @@ void paintCell(IconCanvas& canvas, double left, double top) {
 // The ground the dialog's buttons, total and link stand on: pale water with faint ripples of light, a
 // few bubbles along the right and a strip of sand along the bottom, all soft enough for text to read on.
 void paintPanel(IconCanvas& canvas) {
+    constexpr double GridRight = FishKindGridOrigin + FishKindColumns * FishKindCellWidth;
+    constexpr double GridBottom = FishKindGridOrigin + FishKindRows * FishKindCellHeight;
     const double h = FishKindsSize.height;
     canvas.fill([](Point) { return -1.0; },
                 [h](Point p) {
                     const double ripple = assetgen::fbm(p.x / 38.0, p.y / 22.0, 41, 3);
-                    const double light = assetgen::smoothstep(0.55, 0.75, ripple) * 0.6 * (1.0 - p.y / h);
+                    // The ripples stay clear of the grid, so every tile lies on the same ground.
+                    const double outside = std::max(p.x - GridRight, p.y - GridBottom);
+                    const double light = assetgen::smoothstep(0.55, 0.75, ripple) * 0.6 * (1.0 - p.y / h) *
+                                         assetgen::smoothstep(4.0, 24.0, outside);
                     const Colour water = assetgen::mix(hex(0xF5FBFD), hex(0xCFEAF3), p.y / h);
                     return assetgen::mix(water, Colour{255, 255, 255}, light);
                 });
