@@ -55,7 +55,6 @@ LinkStatic::LinkStatic(wxWindow* parent, wxWindowID id, const wxString& label, c
     SetVisitedColour(toWxColour(VisitedColour));
     SetHoverColour(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT));
     SetToolTip(GetURL());
-    SetBackgroundColour(parent->GetBackgroundColour());
     Bind(wxEVT_HYPERLINK, &LinkStatic::OnLink, this);
 }
 
