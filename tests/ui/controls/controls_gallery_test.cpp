@@ -16,6 +16,8 @@
 #include <wx/filename.h>
 #include <wx/frame.h>
 #include <wx/image.h>
+#include <wx/modalhook.h>
+#include <wx/msgdlg.h>
 #include <wx/panel.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
@@ -539,6 +541,57 @@ TEST_F(ControlsGallery, LinkShowsTheHighlightUnderThePointerAndTurnsPurpleOnceOp
     EXPECT_TRUE(waitFor([&] { return count(link, toWxColour(0x8B1A55)) > 10; }));
     wxSetEnv("PATH", path);
     wxFileName::Rmdir(folder, wxPATH_RMDIR_RECURSIVE);
+}
+
+// Answers every modal dialog at once, noting what it said.
+class AnsweringHook : public wxModalDialogHook {
+public:
+    AnsweringHook() { Register(); }
+    ~AnsweringHook() override { Unregister(); }
+    std::vector<wxString> messages;
+
+protected:
+    int Enter(wxDialog* dialog) override {
+        const auto* box = dynamic_cast<wxMessageDialogBase*>(dialog);
+        messages.push_back(box ? box->GetMessage() : dialog->GetTitle());
+        return wxID_OK;
+    }
+    void Exit(wxDialog*) override {}
+};
+
+TEST_F(ControlsGallery, LinkThatCannotOpenSaysWhyAndStaysUnvisited) {
+    Gallery& g = gallery();
+    auto* link = new LinkStatic(g.GetChildren().front(), wxID_ANY, "Quillmere", "https://quillmere.org/fish");
+    link->Move(600, 250);
+    ASSERT_TRUE(waitFor([&] { return link->IsShownOnScreen(); }));
+    EXPECT_EQ(link->GetURL(), "https://quillmere.org/fish");
+
+    // No opener at all: an empty PATH and no desktop the toolkit could ask instead.
+    wxString path;
+    wxGetEnv("PATH", &path);
+    wxSetEnv("PATH", "");
+    AnsweringHook hook;
+    click(link, wxPoint(5, link->GetClientSize().y / 2));
+    EXPECT_TRUE(waitFor([&] { return !hook.messages.empty(); }));
+    wxSetEnv("PATH", path);
+
+    ASSERT_EQ(hook.messages.size(), 1u);
+    EXPECT_EQ(hook.messages[0], "Unable to open hyperlink:\n\nThere is no application associated\n"
+                                "with web addresses (xdg-open was not found).");
+    EXPECT_FALSE(link->GetVisited());
+    pointerTo(gallery().GetScreenRect().GetBottomRight() - wxPoint(20, 20));
+    EXPECT_TRUE(waitFor([&] { return count(link, toWxColour(0xEE0000)) > 10; }));
+    link->Destroy();
+}
+
+TEST_F(ControlsGallery, TabMovesTheFocusThroughTheControlsSkippingDisabledOnes) {
+    Gallery& g = gallery();
+    focus(g.unchecked);
+    key(WXK_TAB);
+    EXPECT_TRUE(waitFor([&] { return g.right->HasFocus(); })) << "the disabled box takes no focus";
+    focus(g.disabledButton->GetPrevSibling());
+    key(WXK_TAB);
+    EXPECT_TRUE(waitFor([&] { return g.horizontal->HasFocus(); }));
 }
 
 } // namespace
