@@ -291,6 +291,12 @@ TEST_F(ControlsGallery, CheckBoxIndicatorsShowTheirStateColours) {
           Case{g.right, true, toWxColour(0xFF0000)}})
         EXPECT_TRUE(shows(c.box, indicatorCentre(c.box, c.atRight), c.fill)) << c.box->GetLabel();
 
+    // Disabling repaints at once: the indicator turns grey, and back when enabled again.
+    g.checked->Disable();
+    EXPECT_TRUE(shows(g.checked, indicatorCentre(g.checked, false), systemColour(wxSYS_COLOUR_BTNSHADOW)));
+    g.checked->Enable();
+    EXPECT_TRUE(shows(g.checked, indicatorCentre(g.checked, false), wxColour(0, 255, 0)));
+
     // The icon pair replaces the circle: the checked icon shows once checked.
     EXPECT_TRUE(shows(g.icons, indicatorCentre(g.icons, false), *wxLIGHT_GREY));
     g.icons->setCheck(true);
@@ -503,7 +509,10 @@ TEST_F(ControlsGallery, ListRowsAreTanAndThePlayingRowGreenAlsoAfterChanges) {
     EXPECT_TRUE(shows(list, rowPoint(0), tan));
     EXPECT_TRUE(shows(list, rowPoint(1), green));
     EXPECT_TRUE(shows(list, rowPoint(3), tan));
+    // Deleting the top row moves the rows up under the playing index: the green goes with the index.
     list->DeleteItem(0);
+    EXPECT_TRUE(shows(list, rowPoint(0), tan));
+    EXPECT_TRUE(shows(list, rowPoint(1), green));
     list->setPlayingRow(-1);
     EXPECT_TRUE(shows(list, rowPoint(1), tan));
     list->setPlayingRow(1);
