@@ -17,13 +17,14 @@ namespace quillmere {
 // marks are below (right of) the channel and the end circles along the top (left) edge; wxSL_TOP (wxSL_LEFT)
 // swaps the two sides.
 //
-// Input as a native slider: a drag of the thumb, a press beside the thumb (one page towards the pointer,
-// repeating while held until the thumb reaches it), the
-// arrow keys (one line; Left and Up towards the minimum), Page Up / Page Down (one page), Home / End and
-// the wheel (one line; up moves the thumb up or to the right). Each move sends the matching wxEVT_SCROLL_*
-// event (wxScrollEvent with the control's id and the new position), then wxEVT_SLIDER when the value
-// changed; the end of a drag, a key press or a wheel turn sends wxEVT_SCROLL_CHANGED, a drag's release
-// wxEVT_SCROLL_THUMBRELEASE first. SetValue and SetRange send nothing.
+// Input as a native slider: a drag of the thumb; a press beside the thumb (one page towards the pointer,
+// repeating while held until the thumb reaches it); the arrow keys (one line; Left and Up towards the
+// minimum), Page Up / Page Down (one page), Home / End; the wheel (one line; up moves the thumb up or to
+// the right). Each step that changes the value sends the matching wxEVT_SCROLL_* event (wxScrollEvent with
+// the control's id and the new position), then wxEVT_SLIDER; a step that would leave the range sends
+// nothing. The end of a drag, a held press, a key press or a wheel step that moved the thumb sends
+// wxEVT_SCROLL_CHANGED, a drag's release wxEVT_SCROLL_THUMBRELEASE first. SetValue and SetRange send
+// nothing.
 class SkinSlider : public wxControl {
 public:
     // Colours, COLORREF byte order.
