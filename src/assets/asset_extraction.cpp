@@ -68,6 +68,15 @@ int extractAssetFrom(AssetTable table, int id, const std::string& folder, const 
     return 1;
 }
 
+std::optional<std::vector<std::uint8_t>> unscrambledAssetFrom(AssetTable table, int id) {
+    const auto stored = findAsset(table, id);
+    if (!stored)
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes(stored->begin(), stored->end());
+    unscrambleBytes(bytes);
+    return bytes;
+}
+
 void UnscrambleAsset(const std::string& folder, const std::string& name) {
     const std::string inPath = folder + name + ".ad";
     const std::string outPath = folder + usableAssetFileName(name);

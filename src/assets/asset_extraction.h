@@ -2,7 +2,10 @@
 
 #include "assets/asset_table.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace quillmere {
 
@@ -14,6 +17,10 @@ std::string usableAssetFileName(const std::string& name);
 // unscrambles it into the usable file. Returns 1 when the table holds the id, 0 (and writes
 // nothing) when it does not. Both files are left for the caller to delete once loaded.
 int extractAssetFrom(AssetTable table, int id, const std::string& folder, const std::string& name);
+
+// The usable bytes of resource id, unscrambled in memory: the file extraction would make, without
+// writing anything. Nothing when the table has no such id.
+std::optional<std::vector<std::uint8_t>> unscrambledAssetFrom(AssetTable table, int id);
 
 // Unscrambles folder + name + ".ad" into the usable file. When the ".ad" file cannot be opened it
 // prints "cannot open infile" on standard output and ends the process with exit code 1; when the

@@ -9,11 +9,16 @@
 namespace quillmere {
 
 LoadedTexture LoadMaskedTexture(const std::string& path) {
+    const auto file = readBitmapFile(path);
+    return LoadMaskedTextureFromMemory(file ? std::span<const std::uint8_t>(*file)
+                                            : std::span<const std::uint8_t>());
+}
+
+LoadedTexture LoadMaskedTextureFromMemory(std::span<const std::uint8_t> file) {
     LoadedTexture loaded{Texture::generate()};
     glBindTexture(GL_TEXTURE_2D, loaded.texture.name());
 
-    const auto file = readBitmapFile(path);
-    const auto image = file ? decodeMaskedBitmap(*file) : std::nullopt;
+    const auto image = decodeMaskedBitmap(file);
     if (!image)
         return loaded;
 

@@ -22,11 +22,16 @@ GLenum scalingFormat(BitmapPixelFormat format) {
 } // namespace
 
 LoadedTexture LoadScaledTexture(const std::string& path) {
+    const auto file = readBitmapFile(path);
+    return LoadScaledTextureFromMemory(file ? std::span<const std::uint8_t>(*file)
+                                            : std::span<const std::uint8_t>());
+}
+
+LoadedTexture LoadScaledTextureFromMemory(std::span<const std::uint8_t> file) {
     LoadedTexture loaded{Texture::generate()};
     glBindTexture(GL_TEXTURE_2D, loaded.texture.name());
 
-    const auto file = readBitmapFile(path);
-    const auto image = file ? decodeScaledBitmap(*file) : std::nullopt;
+    const auto image = decodeScaledBitmap(file);
     if (!image)
         return loaded;
 

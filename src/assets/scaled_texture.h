@@ -2,6 +2,8 @@
 
 #include "assets/gl_texture.h"
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 namespace quillmere {
@@ -10,5 +12,8 @@ namespace quillmere {
 // at most 512, scaling the picture when its own sides are not; 32-bit pictures keep their fourth byte
 // as alpha. Needs a current rendering context; leaves the texture bound.
 LoadedTexture LoadScaledTexture(const std::string& path);
+
+// The same from a bitmap file's bytes already in memory.
+LoadedTexture LoadScaledTextureFromMemory(std::span<const std::uint8_t> file);
 
 } // namespace quillmere

@@ -18,6 +18,17 @@ bool AquariumScene::setUp(Random& random, SettingsFile& file, AquariumSettings& 
     return gridBuilt;
 }
 
+bool AquariumScene::setUpWithoutFiles(Random& random, const AquariumSettings& settings) {
+    m_renderer.emplace();
+    ApplyFixedGlState();
+    m_renderer->LoadBackdropAndFishSkins(std::nullopt);
+    const bool gridBuilt = m_scene.setUpLoaded(random, settings);
+    m_renderer->LoadBubbleSprite(std::nullopt);
+    m_renderer->CompilePelletDisc();
+    ApplyStartupFog();
+    return gridBuilt;
+}
+
 void AquariumScene::renderFrame(Random& random, const AquariumSettings& settings, CameraValues& camera,
                                 const CustomBackdropPicture& picture, ScreenSize screen) {
     if (!m_renderer)

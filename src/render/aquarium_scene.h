@@ -26,6 +26,11 @@ public:
     bool setUp(Random& random, SettingsFile& file, AquariumSettings& settings, CameraValues& camera,
                const std::string& assetFolder);
 
+    // The screen saver's set-up, which touches no file: the settings were read beforehand without
+    // writing (SettingsFile::readStartupSettings), the built-in pictures come from memory and there is
+    // no help text. The generator is drawn from as by setUp.
+    bool setUpWithoutFiles(Random& random, const AquariumSettings& settings);
+
     // One frame: the scene's step, then its drawing up to glFinish. The caller swaps the buffers.
     void renderFrame(Random& random, const AquariumSettings& settings, CameraValues& camera,
                      const CustomBackdropPicture& picture, ScreenSize screen);

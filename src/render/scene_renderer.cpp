@@ -32,12 +32,12 @@ void SceneRenderer::CreateOutlineFont() {
     m_font = quillmere::CreateOutlineFont();
 }
 
-void SceneRenderer::LoadBackdropAndFishSkins(const std::string& assetFolder) {
-    quillmere::LoadBackdropAndFishSkins(m_textures, assetFolder);
+void SceneRenderer::LoadBackdropAndFishSkins(const PictureSource& source) {
+    quillmere::LoadBackdropAndFishSkins(m_textures, source);
 }
 
-void SceneRenderer::LoadBubbleSprite(const std::string& assetFolder) {
-    quillmere::LoadBubbleSprite(m_textures, assetFolder);
+void SceneRenderer::LoadBubbleSprite(const PictureSource& source) {
+    quillmere::LoadBubbleSprite(m_textures, source);
 }
 
 void SceneRenderer::CompilePelletDisc() {

@@ -29,11 +29,11 @@ public:
     // The outline font for the help text; without a usable font the text is left out.
     void CreateOutlineFont();
 
-    // Extracts, loads and deletes the built-in backdrop and the fish skins.
-    void LoadBackdropAndFishSkins(const std::string& assetFolder);
+    // The built-in backdrop and the fish skins, from a folder or from memory.
+    void LoadBackdropAndFishSkins(const PictureSource& source);
 
     // The same for the bubble sprite, part of the bubble set-up.
-    void LoadBubbleSprite(const std::string& assetFolder);
+    void LoadBubbleSprite(const PictureSource& source);
 
     // The disc every pellet is drawn with.
     void CompilePelletDisc();

@@ -12,13 +12,31 @@ namespace quillmere {
 
 namespace {
 
-// Extracts resource id as folder + name, hands the usable file to load, then deletes both files
-// whether or not the picture could be read.
-template <typename Loader>
-Texture loadExtracted(int id, const std::string& folder, const std::string& name, Loader load) {
+using PathLoader = LoadedTexture (*)(const std::string& path);
+using MemoryLoader = LoadedTexture (*)(std::span<const std::uint8_t> file);
+
+struct Loader {
+    PathLoader fromFile;
+    MemoryLoader fromMemory;
+};
+
+constexpr Loader Masked{LoadMaskedTexture, LoadMaskedTextureFromMemory};
+constexpr Loader Scaled{LoadScaledTexture, LoadScaledTextureFromMemory};
+
+// From a folder: extracts resource id as folder + name, hands the usable file to the loader, then
+// deletes both files whether or not the picture could be read. From memory: the same bytes, unscrambled
+// where they lie.
+Texture loadBuiltIn(int id, const PictureSource& source, const std::string& name, Loader loader) {
+    if (!source) {
+        const auto bytes = EmbeddedAssetBytes(id);
+        return loader
+            .fromMemory(bytes ? std::span<const std::uint8_t>(*bytes) : std::span<const std::uint8_t>())
+            .texture;
+    }
+    const std::string& folder = *source;
     ExtractAsset(id, folder, name);
     const std::string usable = folder + usableAssetFileName(name);
-    LoadedTexture loaded = load(usable);
+    LoadedTexture loaded = loader.fromFile(usable);
     std::error_code ignored;
     std::filesystem::remove(folder + name + ".ad", ignored);
     std::filesystem::remove(usable, ignored);
@@ -27,16 +45,15 @@ Texture loadExtracted(int id, const std::string& folder, const std::string& name
 
 } // namespace
 
-void LoadBackdropAndFishSkins(SceneTextures& textures, const std::string& folder) {
-    textures.backdrop = loadExtracted(BackdropAssetId, folder, "BackGround0", LoadMaskedTexture);
-    for (int kind = 0; kind < FishSkinCount; ++kind) {
+void LoadBackdropAndFishSkins(SceneTextures& textures, const PictureSource& source) {
+    textures.backdrop = loadBuiltIn(BackdropAssetId, source, "BackGround0", Masked);
+    for (int kind = 0; kind < FishSkinCount; ++kind)
         textures.fishSkins[kind] =
-            loadExtracted(fishSkinAssetId(kind), folder, "fish" + std::to_string(kind), LoadScaledTexture);
-    }
+            loadBuiltIn(fishSkinAssetId(kind), source, "fish" + std::to_string(kind), Scaled);
 }
 
-void LoadBubbleSprite(SceneTextures& textures, const std::string& folder) {
-    textures.bubbleSprite = loadExtracted(BubbleSpriteAssetId, folder, "Particle1", LoadScaledTexture);
+void LoadBubbleSprite(SceneTextures& textures, const PictureSource& source) {
+    textures.bubbleSprite = loadBuiltIn(BubbleSpriteAssetId, source, "Particle1", Scaled);
 }
 
 } // namespace quillmere

@@ -4,6 +4,7 @@
 #include "assets/gl_texture.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace quillmere {
@@ -16,11 +17,16 @@ struct SceneTextures {
     Texture bubbleSprite;
 };
 
-// Extracts, loads and deletes the built-in backdrop and then the 15 fish skins, in that order; folder
-// ends with "/". No extracted file is left behind. Needs a current rendering context.
-void LoadBackdropAndFishSkins(SceneTextures& textures, const std::string& folder);
+// Where the built-in pictures are read from: a folder (ending in "/") that each picture is extracted
+// into, read back from and deleted from again, as the program does; or, with no folder, the program's
+// memory alone, for the screen saver, which must not write into the user's folder.
+using PictureSource = std::optional<std::string>;
+
+// Loads the built-in backdrop and then the 15 fish skins, in that order. No extracted file is left
+// behind. Needs a current rendering context.
+void LoadBackdropAndFishSkins(SceneTextures& textures, const PictureSource& source);
 
 // The same for the bubble sprite, which the bubble set-up loads.
-void LoadBubbleSprite(SceneTextures& textures, const std::string& folder);
+void LoadBubbleSprite(SceneTextures& textures, const PictureSource& source);
 
 } // namespace quillmere

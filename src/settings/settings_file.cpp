@@ -47,12 +47,9 @@ std::string valueText(const AquariumKey& key, const AquariumSettings& values, in
     return formatProfileInt(value);
 }
 
-} // namespace
-
-SettingsFile::SettingsFile(std::filesystem::path folder) : m_file(std::move(folder) / SettingsFileName) {}
-
-void SettingsFile::loadStartupSettings(Random& random, AquariumSettings& settings, CameraValues& camera) {
-    ProfileDocument doc = m_file.load();
+// Fills the record from doc and writes the repaired and missing keys back into doc.
+void applyStartupRules(ProfileDocument& doc, Random& random, AquariumSettings& settings,
+                       CameraValues& camera) {
     for (int index = 0; index < AquariumKeyCount; ++index) {
         const AquariumKey& key = AquariumKeys[index];
         const std::string text = doc.read(AquariumSection, key.name);
@@ -101,7 +98,21 @@ void SettingsFile::loadStartupSettings(Random& random, AquariumSettings& setting
         }
     }
     settings.fishCount = counts;
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(std::filesystem::path folder) : m_file(std::move(folder) / SettingsFileName) {}
+
+void SettingsFile::loadStartupSettings(Random& random, AquariumSettings& settings, CameraValues& camera) {
+    ProfileDocument doc = m_file.load();
+    applyStartupRules(doc, random, settings, camera);
     m_file.save(doc);
+}
+
+void SettingsFile::readStartupSettings(Random& random, AquariumSettings& settings, CameraValues& camera) {
+    ProfileDocument doc = m_file.load();
+    applyStartupRules(doc, random, settings, camera);
 }
 
 std::array<std::string, AquariumKeyCount> SettingsFile::readAquariumSettings() {

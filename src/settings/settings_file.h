@@ -47,6 +47,10 @@ public:
     // each missing "FishN" key draws one number from the generator.
     void loadStartupSettings(Random& random, AquariumSettings& settings, CameraValues& camera);
 
+    // The same values and generator draws as loadStartupSettings, for a reader that must leave the
+    // file as it is (the screen saver): nothing is repaired on disk and nothing is created.
+    void readStartupSettings(Random& random, AquariumSettings& settings, CameraValues& camera);
+
     // The texts of the 27 keys of "Aquarium Settings" in file order ("" when missing); writes nothing.
     std::array<std::string, AquariumKeyCount> readAquariumSettings();
 

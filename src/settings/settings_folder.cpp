@@ -47,11 +47,14 @@ std::string unusableSettingsFolderReason(const std::filesystem::path& dir, bool 
     return {};
 }
 
+std::filesystem::path settingsFolderPath() {
+    return configBase() / "quillmere";
+}
+
 std::filesystem::path settingsFolder() {
-    const std::filesystem::path base = configBase();
     std::error_code ignored;
-    std::filesystem::create_directories(base, ignored);
-    std::filesystem::path folder = base / "quillmere";
+    std::filesystem::create_directories(configBase(), ignored);
+    std::filesystem::path folder = settingsFolderPath();
     ::mkdir(folder.c_str(), 0700);
     return folder;
 }

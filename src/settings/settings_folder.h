@@ -10,6 +10,9 @@ namespace quillmere {
 // when it cannot be created the path is still returned and later saves report the failure.
 std::filesystem::path settingsFolder();
 
+// The same folder's path, for a reader that must not create it.
+std::filesystem::path settingsFolderPath();
+
 // Why a folder named by a tool cannot serve as a settings folder, or "" when it can: it must be a
 // readable folder (writable too when the tool writes into it) whose "QuillmereSet.ini", when present,
 // is a readable regular file.

@@ -94,9 +94,19 @@ TEST_F(EmbeddedAssetsTest, EveryAssetExtractsUnderItsNameAndCleansUp) {
 }
 
 TEST_F(EmbeddedAssetsTest, UnusedResourceIdsAreNotEmbedded) {
-    for (int id : {0, 155, 164, 165, 261, 2000, 9999, 10015})
+    for (int id : {0, 155, 164, 165, 261, 2000, 9999, 10015}) {
         EXPECT_EQ(ExtractAsset(id, folder(), "unused"), 0) << id;
+        EXPECT_FALSE(EmbeddedAssetBytes(id).has_value()) << id;
+    }
     EXPECT_TRUE(fileNames().empty());
+}
+
+TEST_F(EmbeddedAssetsTest, InMemoryBytesAreTheExtractedFile) {
+    for (const CatalogueEntry& entry : BuiltInAssets) {
+        const std::optional<std::vector<std::uint8_t>> bytes = EmbeddedAssetBytes(entry.id);
+        ASSERT_TRUE(bytes.has_value()) << entry.name;
+        EXPECT_TRUE(*bytes == extract(entry)) << entry.name;
+    }
 }
 
 // The built-in backdrop quad spans x -90..90 and y 38 (stored row 0) down to -38 in the scene.

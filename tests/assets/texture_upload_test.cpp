@@ -299,5 +299,19 @@ TEST_F(TextureUploadTest, TheBuiltInPicturesLoad) {
     EXPECT_EQ(levelParameter(0, GL_TEXTURE_WIDTH), 32);
 }
 
+TEST_F(TextureUploadTest, TheBuiltInPicturesLoadFromMemory) {
+    const auto backdrop = EmbeddedAssetBytes(BackdropAssetId);
+    ASSERT_TRUE(backdrop.has_value());
+    const LoadedTexture backdropTexture = LoadMaskedTextureFromMemory(*backdrop);
+    EXPECT_TRUE(backdropTexture.hasImage);
+    EXPECT_EQ(levelParameter(0, GL_TEXTURE_WIDTH), 1024);
+    const auto skin = EmbeddedAssetBytes(fishSkinAssetId(0));
+    ASSERT_TRUE(skin.has_value());
+    const LoadedTexture skinTexture = LoadScaledTextureFromMemory(*skin);
+    EXPECT_TRUE(skinTexture.hasImage);
+    EXPECT_EQ(levelParameter(0, GL_TEXTURE_WIDTH), 128);
+    EXPECT_FALSE(LoadScaledTextureFromMemory({}).hasImage);
+}
+
 } // namespace
 } // namespace quillmere

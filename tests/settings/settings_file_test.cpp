@@ -168,6 +168,38 @@ TEST_F(SettingsFileTest, PresentFishKeysDrawNothing) {
     EXPECT_EQ(random.state(), 1u);
 }
 
+TEST_F(SettingsFileTest, ReadOnlyStartUpGivesTheSameTankAndLeavesTheFileAlone) {
+    // The screen saver's load: the values and draws of a real start, with the file untouched.
+    const std::string text = "[Aquarium Settings]\nShow Terra=0\nFOGNONGDU=26\nQIPAONUM=300\n"
+                             "[Fish Number]\nFish0=80\nFish7=2\n";
+    for (const bool present : {true, false}) {
+        if (present)
+            writeIni(text);
+        Random readRandom;
+        AquariumSettings read;
+        CameraValues readCamera;
+        SettingsFile(m_folder).readStartupSettings(readRandom, read, readCamera);
+        if (present)
+            EXPECT_EQ(readIni(), text);
+        else
+            EXPECT_FALSE(fs::exists(iniPath()));
+
+        Random loadRandom;
+        const AquariumSettings loaded = [&] {
+            AquariumSettings settings;
+            CameraValues camera;
+            SettingsFile(m_folder).loadStartupSettings(loadRandom, settings, camera);
+            return settings;
+        }();
+        EXPECT_EQ(readRandom.state(), loadRandom.state()) << "present: " << present;
+        EXPECT_EQ(read.fishCount, loaded.fishCount) << "present: " << present;
+        EXPECT_EQ(read.showTerra, loaded.showTerra);
+        EXPECT_EQ(read.fog, loaded.fog);
+        EXPECT_EQ(read.bubbleSetting, loaded.bubbleSetting);
+        fs::remove(iniPath());
+    }
+}
+
 TEST_F(SettingsFileTest, UnknownContentSurvivesEverySave) {
     writeIni("; my notes\n[Aquarium Settings]\nMy Own Key=42\nFOGNONGDU=3\n[Plugins]\nfoo=bar\n");
     startUp();

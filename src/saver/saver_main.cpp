@@ -1,0 +1,87 @@
+// quillmere-saver [-root | -window | -window-id ID] [-fps N]: the tank as a screen saver, drawn into the
+// window the screen-saver daemon or a locker hands over ($XSCREENSAVER_WINDOW), the root window, or a
+// window of its own. It reads the settings file but never writes it, writes nothing into the settings
+// folder, plays no sound and takes no input; SIGTERM, SIGINT or the window's end stop it.
+
+#include "saver/frame_pacer.h"
+#include "saver/saver_options.h"
+#include "saver/saver_window.h"
+#include "saver/termination_signals.h"
+
+#include "core/random.h"
+#include "render/aquarium_scene.h"
+#include "settings/aquarium_settings.h"
+#include "settings/settings_file.h"
+#include "settings/settings_folder.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <poll.h>
+#include <string>
+
+namespace {
+
+constexpr int UsageExit = 2;
+constexpr int FailureExit = 1;
+
+int fail(int code, const std::string& message) {
+    std::fprintf(stderr, "quillmere-saver: %s\n", message.c_str());
+    return code;
+}
+
+// Waits until the next frame is due, an X event or a signal arrives, whichever is first.
+void waitForWork(int displayFd, int signalFd, quillmere::FramePacer::Clock::time_point due) {
+    using namespace std::chrono;
+    const auto left = ceil<milliseconds>(due - quillmere::FramePacer::Clock::now()).count();
+    if (left <= 0)
+        return;
+    pollfd fds[] = {{displayFd, POLLIN, 0}, {signalFd, POLLIN, 0}};
+    ::poll(fds, 2, static_cast<int>(std::min<long long>(left, 1000)));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    quillmere::SaverOptions options;
+    if (const std::string message = quillmere::parseSaverOptions(argc, argv, options); !message.empty())
+        return fail(UsageExit, message);
+    quillmere::SaverTarget target;
+    if (const std::string message =
+            quillmere::chooseSaverTarget(options, std::getenv("XSCREENSAVER_WINDOW"), target);
+        !message.empty())
+        return fail(UsageExit, message);
+
+    // Watched before the window opens, so that a daemon that gives up at once still ends us cleanly.
+    quillmere::TerminationSignals signals;
+    if (signals.fd() < 0)
+        return fail(FailureExit, "cannot watch for SIGTERM and SIGINT");
+    std::string error;
+    const auto window = quillmere::SaverWindow::open(target, error);
+    if (!window)
+        return fail(FailureExit, error);
+
+    // The same start as the program's, in the same order of draws, with nothing written.
+    quillmere::Random random;
+    quillmere::AquariumSettings settings;
+    quillmere::CameraValues camera;
+    quillmere::AquariumScene tank(random);
+    quillmere::SettingsFile(quillmere::settingsFolderPath()).readStartupSettings(random, settings, camera);
+    if (!tank.setUpWithoutFiles(random, settings))
+        std::fprintf(stderr, "quillmere-saver: MAP SIZE ERROR\n");
+
+    const quillmere::CustomBackdropPicture builtInBackdrop;
+    quillmere::FramePacer pacer(options.fps, quillmere::FramePacer::Clock::now());
+    while (!signals.taken() && window->handleEvents()) {
+        if (quillmere::FramePacer::Clock::now() >= pacer.due()) {
+            tank.renderFrame(random, settings, camera, builtInBackdrop, window->size());
+            window->swapBuffers();
+            pacer.frameDrawn(quillmere::FramePacer::Clock::now());
+        }
+        waitForWork(window->connectionFd(), signals.fd(), pacer.due());
+    }
+    tank.releaseGlObjects();
+    return 0;
+}

@@ -1,0 +1,113 @@
+#include "saver/frame_pacer.h"
+#include "saver/saver_options.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quillmere {
+namespace {
+
+std::string parse(std::vector<const char*> args, SaverOptions& options) {
+    args.insert(args.begin(), "quillmere-saver");
+    return parseSaverOptions(static_cast<int>(args.size()), args.data(), options);
+}
+
+TEST(SaverOptions, GoodCommandLines) {
+    struct Case {
+        std::vector<const char*> args;
+        SaverMode mode;
+        unsigned long windowId;
+        int fps;
+    };
+    const Case cases[] = {
+        {{}, SaverMode::Unset, 0, 30},
+        {{"-root"}, SaverMode::Root, 0, 30},
+        {{"--root", "-fps", "12"}, SaverMode::Root, 0, 12},
+        {{"-window"}, SaverMode::Own, 0, 30},
+        {{"-window-id", "0x1a00003"}, SaverMode::WindowId, 0x1a00003, 30},
+        {{"--window-id", "27262979", "--fps", "1000"}, SaverMode::WindowId, 27262979, 1000},
+        {{"-root", "-root"}, SaverMode::Root, 0, 30},
+    };
+    for (const Case& c : cases) {
+        SaverOptions options;
+        const std::string message = parse(c.args, options);
+        const std::string line = c.args.empty() ? "(none)" : c.args[0];
+        EXPECT_EQ(message, "") << line;
+        EXPECT_EQ(options.mode, c.mode) << line;
+        EXPECT_EQ(options.windowId, c.windowId) << line;
+        EXPECT_EQ(options.fps, c.fps) << line;
+    }
+}
+
+TEST(SaverOptions, BadCommandLinesSayWhy) {
+    const std::vector<std::vector<const char*>> cases = {
+        {"-window-id"},
+        {"-window-id", "0"},
+        {"-window-id", "12x"},
+        {"-window-id", "0x"},
+        {"-window-id", "-5"},
+        {"-window-id", "0x100000000"},
+        {"-fps"},
+        {"-fps", "0"},
+        {"-fps", "1001"},
+        {"-fps", "2.5"},
+        {"-fps", "10", "-fps", "20"},
+        {"-root", "-window"},
+        {"-window-id", "7", "-root"},
+        {"-geometry", "10x10"},
+        {"root"},
+    };
+    for (const auto& args : cases) {
+        SaverOptions options;
+        EXPECT_NE(parse(args, options), "") << args[0] << " " << (args.size() > 1 ? args[1] : "");
+    }
+}
+
+TEST(SaverTarget, TheDaemonsWindowCountsUnlessAnotherIsNamed) {
+    struct Case {
+        SaverMode mode;
+        const char* daemon;
+        SaverTarget::Kind kind;
+        unsigned long id;
+    };
+    const Case cases[] = {
+        {SaverMode::Unset, nullptr, SaverTarget::Kind::Own, 0},
+        {SaverMode::Unset, "", SaverTarget::Kind::Own, 0},
+        {SaverMode::Unset, "0x2c00007", SaverTarget::Kind::Window, 0x2c00007},
+        {SaverMode::Root, nullptr, SaverTarget::Kind::Root, 0},
+        {SaverMode::Root, "4242", SaverTarget::Kind::Window, 4242},
+        {SaverMode::Own, "4242", SaverTarget::Kind::Own, 0},
+        {SaverMode::WindowId, "4242", SaverTarget::Kind::Window, 77},
+    };
+    for (const Case& c : cases) {
+        SaverOptions options;
+        options.mode = c.mode;
+        options.windowId = c.mode == SaverMode::WindowId ? 77 : 0;
+        SaverTarget target;
+        EXPECT_EQ(chooseSaverTarget(options, c.daemon, target), "");
+        EXPECT_EQ(target.kind, c.kind) << static_cast<int>(c.mode) << " " << (c.daemon ? c.daemon : "unset");
+        EXPECT_EQ(target.windowId, c.id);
+    }
+    SaverOptions root;
+    root.mode = SaverMode::Root;
+    SaverTarget target;
+    EXPECT_NE(chooseSaverTarget(root, "window", target), "");
+}
+
+TEST(FramePacer, KeepsTheRateAndNeverCatchesUp) {
+    using namespace std::chrono;
+    const FramePacer::Clock::time_point start{};
+    FramePacer pacer(25, start);
+    EXPECT_EQ(pacer.due(), start);
+    pacer.frameDrawn(start + milliseconds(5));
+    EXPECT_EQ(pacer.due(), start + milliseconds(40)) << "a frame drawn on time keeps the beat";
+    pacer.frameDrawn(start + milliseconds(50));
+    EXPECT_EQ(pacer.due(), start + milliseconds(80)) << "a little late still keeps it";
+    pacer.frameDrawn(start + milliseconds(300));
+    EXPECT_EQ(pacer.due(), start + milliseconds(340)) << "a long stall does not bring a burst of frames";
+}
+
+} // namespace
+} // namespace quillmere
