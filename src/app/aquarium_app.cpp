@@ -68,6 +68,10 @@ bool CAquariumApp::OnInit() {
 }
 
 int CAquariumApp::OnExit() {
+    // The settings dialog saves lazily while it is open; what it wrote reaches the disk at the latest here.
+    if (m_settingsFile) {
+        m_settingsFile->flushToDisk();
+    }
     // Released while the toolkit's X connection is still open.
     m_blankingInhibitor.reset();
     m_customMusic.reset();

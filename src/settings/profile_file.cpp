@@ -25,6 +25,13 @@ bool writeAll(int fd, const std::string& bytes) {
     return true;
 }
 
+// The rename that replaced a file is durable only once its folder's entry is.
+void syncFolder(const std::filesystem::path& folder) {
+    const UniqueFd fd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.valid())
+        ::fsync(fd.get());
+}
+
 } // namespace
 
 ProfileFile::ProfileFile(std::filesystem::path path) : m_path(std::move(path)) {}
@@ -53,7 +60,7 @@ ProfileDocument ProfileFile::load() {
     return ProfileDocument::parse(bytes);
 }
 
-bool ProfileFile::replaceFile(const std::string& bytes) {
+bool ProfileFile::replaceFile(const std::string& bytes, SaveDurability durability) {
     if (m_oversized) {
         errno = EFBIG;
         return false;
@@ -63,20 +70,38 @@ bool ProfileFile::replaceFile(const std::string& bytes) {
     UniqueFd fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
     if (!fd.valid())
         return false;
-    if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || fd.close() != 0 ||
+    const bool durable = durability == SaveDurability::Durable;
+    if (!writeAll(fd.get(), bytes) || (durable && ::fsync(fd.get()) != 0) || fd.close() != 0 ||
         ::rename(temporary.c_str(), m_path.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
         errno = error;
         return false;
     }
+    if (durable)
+        syncFolder(m_path.parent_path());
+    m_unflushed = !durable;
     return true;
 }
 
-bool ProfileFile::save(const ProfileDocument& doc) {
-    if (!doc.changed())
+void ProfileFile::flushToDisk() {
+    if (!m_unflushed)
+        return;
+    m_unflushed = false;
+    const UniqueFd fd(::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.valid())
+        ::fsync(fd.get());
+    syncFolder(m_path.parent_path());
+}
+
+bool ProfileFile::save(const ProfileDocument& doc, SaveDurability durability) {
+    if (!doc.changed()) {
+        // Nothing new to write, but a durable save promises that earlier lazy ones are on disk too.
+        if (durability == SaveDurability::Durable)
+            flushToDisk();
         return true;
-    if (replaceFile(doc.text()))
+    }
+    if (replaceFile(doc.text(), durability))
         return true;
     if (!m_reportedFailure) {
         m_reportedFailure = true;

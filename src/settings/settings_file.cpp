@@ -112,11 +112,12 @@ std::array<std::string, AquariumKeyCount> SettingsFile::readAquariumSettings() {
     return texts;
 }
 
-void SettingsFile::saveAquariumSettings(const AquariumSettings& values, AquariumSettings& settings) {
+void SettingsFile::saveAquariumSettings(const AquariumSettings& values, AquariumSettings& settings,
+                                        SaveDurability durability) {
     ProfileDocument doc = m_file.load();
     for (int index = 0; index < AquariumKeyCount; ++index)
         doc.write(AquariumSection, AquariumKeys[index].name, valueText(AquariumKeys[index], values, index));
-    m_file.save(doc);
+    m_file.save(doc, durability);
 
     const std::array<int, FishKindCount> counts = settings.fishCount;
     settings = values;

@@ -51,8 +51,13 @@ public:
     std::array<std::string, AquariumKeyCount> readAquariumSettings();
 
     // Writes the 27 keys from the dialog's values, then copies them into the record
-    // (all but the fish counts; the two phases become 0 there).
-    void saveAquariumSettings(const AquariumSettings& values, AquariumSettings& settings);
+    // (all but the fish counts; the two phases become 0 there). The dialog's 100 ms timer saves lazily:
+    // the file is replaced only when its text changes, without waiting for the disk.
+    void saveAquariumSettings(const AquariumSettings& values, AquariumSettings& settings,
+                              SaveDurability durability = SaveDurability::Durable);
+
+    // Makes what lazy saves wrote reach the disk: on the dialog's close and at program exit.
+    void flushToDisk() { m_file.flushToDisk(); }
 
     // Fish0 to Fish14 as integers; a missing key gives 0 and nothing is written.
     std::array<int, FishKindCount> loadFishCounts();

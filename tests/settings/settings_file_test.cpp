@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quillmere {
@@ -215,6 +216,29 @@ TEST_F(SettingsFileTest, DialogSaveWritesAllKeysThenUpdatesTheRecord) {
     for (int index = 0; index < AquariumKeyCount; ++index)
         EXPECT_FALSE(texts[index].empty()) << AquariumKeys[index].name;
     EXPECT_EQ(texts[10], "12.600000");
+}
+
+TEST_F(SettingsFileTest, LazySaveReplacesTheFileOnlyWhenItsTextChanges) {
+    SettingsFile file(m_folder);
+    AquariumSettings values;
+    AquariumSettings record;
+    file.saveAquariumSettings(values, record, SaveDurability::Lazy);
+    const auto inode = [this] {
+        struct stat status {};
+        EXPECT_EQ(::stat(iniPath().c_str(), &status), 0);
+        return status.st_ino;
+    };
+    const ino_t first = inode();
+
+    file.saveAquariumSettings(values, record, SaveDurability::Lazy);
+    EXPECT_EQ(inode(), first) << "an unchanged save leaves the file alone";
+
+    values.lockFrontPhase = 42.5f;
+    file.saveAquariumSettings(values, record, SaveDurability::Lazy);
+    EXPECT_NE(inode(), first) << "a changed save replaces the file";
+    EXPECT_EQ(doc().read("Aquarium Settings", "LOCKFORE ROT"), "42.500000");
+    file.flushToDisk();
+    EXPECT_EQ(doc().read("Aquarium Settings", "LOCKFORE ROT"), "42.500000");
 }
 
 TEST_F(SettingsFileTest, FishCountsRoundTripAndAreCutInMemory) {
