@@ -89,15 +89,20 @@ std::optional<CameraValues> SettingsForm::tick(bool autoViewsChecked) {
     // The sliders follow the sweep, but the saved view values stay the ones the user set.
     if (autoViewsChecked)
         follow = m_tank.liveCamera();
-    save();
+    save(SaveDurability::Lazy);
     return follow;
 }
 
-void SettingsForm::save() {
+void SettingsForm::close() {
+    save(SaveDurability::Lazy);
+    m_file.flushToDisk();
+}
+
+void SettingsForm::save(SaveDurability durability) {
     AquariumSettings values = m_values;
     values.lockFrontPhase = m_tank.tintPhase();
     values.lockBackPhase = m_backPhase;
-    m_file.saveAquariumSettings(values, m_settings);
+    m_file.saveAquariumSettings(values, m_settings, durability);
 }
 
 void SettingsForm::verticalSlidersMoved(const VerticalSliders& positions) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/aquarium_settings.h"
+#include "settings/profile_file.h"
 #include "settings/settings_keys.h"
 #include "ui/tank_link.h"
 
@@ -57,11 +58,13 @@ public:
     void open();
 
     // The 100 ms timer: takes the "Auto change views of the tank" box, saves every key, and returns
-    // the camera's live positions for the view sliders while the views change by themselves.
+    // the camera's live positions for the view sliders while the views change by themselves. The
+    // save replaces the file only when its text changed and does not wait for the disk.
     std::optional<CameraValues> tick(bool autoViewsChecked);
 
-    // Writes all 27 keys and updates the settings record.
-    void save();
+    // The dialog closes, however it is closed: a last save, and what the timer's saves wrote reaches
+    // the disk. Nothing is undone.
+    void close();
 
     // Any vertical slider moved: all four are read, and the tune takes the new level at once.
     void verticalSlidersMoved(const VerticalSliders& positions);
@@ -87,6 +90,9 @@ public:
     std::optional<int> previewIndex() const;
 
 private:
+    // Writes all 27 keys and updates the settings record.
+    void save(SaveDurability durability);
+
     TankLink& m_tank;
     SettingsFile& m_file;
     AquariumSettings& m_settings;

@@ -174,6 +174,15 @@ TEST_F(SettingsFormTest, EachTickWritesEveryKeyAndUpdatesTheRecord) {
         EXPECT_FALSE(doc.read(AquariumSection, k.name).empty()) << k.name;
 }
 
+TEST_F(SettingsFormTest, ClosingSavesTheLastChange) {
+    SettingsForm& form = openWith();
+    form.tick(true);
+    form.verticalSlidersMoved({100, 100, 3, 0});
+    form.close();
+    EXPECT_EQ(key("FOGNONGDU"), "3");
+    EXPECT_EQ(m_settings.fog, 3);
+}
+
 TEST_F(SettingsFormTest, SoundSetsTheTuneAtOnce) {
     SettingsForm& form = openWith();
     form.verticalSlidersMoved({0, 100, 25, 0});
