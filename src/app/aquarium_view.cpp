@@ -117,6 +117,7 @@ void CAquariumView::Teardown() {
         // The tank's textures and display lists go while their context is still current; then the
         // context is released before it is deleted, so nothing is left current on a dead context.
         m_context->SetCurrent(*this);
+        m_userPictures.clear();
         m_tank.releaseGlObjects();
         if (Display* display = wxGetX11Display()) {
             glXMakeCurrent(display, None, nullptr);

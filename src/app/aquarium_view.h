@@ -1,9 +1,12 @@
 #pragma once
 
 #include "app/process_state.h"
+#include "assets/gl_texture.h"
 #include "render/aquarium_scene.h"
+#include "ui/tank_link.h"
 
 #include <memory>
+#include <vector>
 #include <wx/glcanvas.h>
 #include <wx/timer.h>
 
@@ -11,7 +14,7 @@ namespace quillmere {
 
 // The child window that fills the main frame: it owns the OpenGL context and the scene, sets the scene
 // up once, and then draws one frame per tick of its 20 ms timer.
-class CAquariumView : public wxGLCanvas {
+class CAquariumView : public wxGLCanvas, public TankLink {
 public:
     // Whether this display offers the view's canvas: RGBA, double buffered, with a depth buffer.
     static bool isDisplaySupported();
@@ -27,6 +30,15 @@ public:
     // Releases the GL context and stops the timer. Safe to call again, and after a set-up that
     // stopped early.
     void Teardown();
+
+    // What the dialogs may ask of the tank (aquarium_view_tank_link.cpp).
+    CameraValues liveCamera() const override;
+    void setLiveCamera(const CameraValues& values) override;
+    void setTuneVolume(int yinliang) override;
+    float tintPhase() const override;
+    void resumeTintPhase(float phase) override;
+    unsigned int loadPicture(const std::string& path) override;
+    void releasePicture(unsigned int texture) override;
 
 private:
     void SetupScene();
@@ -46,9 +58,10 @@ private:
     std::unique_ptr<wxGLContext> m_context; // null until set-up made one, and after teardown
     wxTimer m_timer;
     bool m_inTick = false;
-    AquariumScene m_tank;            // made with the view: its fish draw from the generator before set-up
-    CustomBackdropPicture m_picture; // published by the Custom Background dialog
-    int m_screenWidth = 1680;        // physical pixels; replaced by the monitor's size in set-up
+    AquariumScene m_tank;                // made with the view: its fish draw from the generator before set-up
+    CustomBackdropPicture m_picture;     // published by the Custom Background dialog
+    std::vector<Texture> m_userPictures; // loaded for the Custom Background dialog; gone with the context
+    int m_screenWidth = 1680;            // physical pixels; replaced by the monitor's size in set-up
     int m_screenHeight = 1050;
 };
 
