@@ -98,6 +98,8 @@ RgbaPicture makeFishKindsPicture(int scale) {
     for (int kind = 0; kind < FishKindColumns * FishKindRows; ++kind) {
         const int left = FishKindCellWidth * (kind % FishKindColumns) + FishKindGridOrigin;
         const int top = FishKindCellHeight * (kind / FishKindColumns) + FishKindGridOrigin;
+        // The tile's shadow reaches a little past the cell.
+        canvas.limitTo(left - 4, top - 4, left + FishKindCellWidth + 4, top + FishKindCellHeight + 4);
         paintCell(canvas, left, top);
         const FishArea& area = FishKindFishArea;
         // A soft shadow on the sand below the fish.
