@@ -5,7 +5,9 @@
 #include "render/gl_setup.h"
 #include "settings/settings_file.h"
 #include "ui/artwork/ui_artwork.h"
+#include "ui/fish_dialog/fish_dialog.h"
 #include "ui/menu/icon_menu.h"
+#include "ui/settings_dialog/aquarium_settings_dialog.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -245,11 +247,19 @@ void CAquariumView::UpdateCursor() {
     SetCursor(m_mode == ID_MODE_IDLE ? m_hiddenCursor : *wxSTANDARD_CURSOR);
 }
 
-// The Add/Delete Fish dialog, modal; it is built on its own.
-void CAquariumView::RunFishDialog() {}
+// The Add/Delete Fish dialog, modal. Its saves reach the record each frame reads, so the tank follows the
+// counts while it is open.
+void CAquariumView::RunFishDialog() {
+    FishDialog dialog(wxGetTopLevelParent(this), m_state.random, m_services.settingsFile, m_state.settings);
+    dialog.ShowModal();
+}
 
-// The Aquarium Settings dialog, modal; it is built on its own.
-void CAquariumView::RunSettingsDialog() {}
+// The Aquarium Settings dialog, modal; it reaches the tank through the view's TankLink.
+void CAquariumView::RunSettingsDialog() {
+    AquariumSettingsDialog dialog(wxGetTopLevelParent(this), *this, m_services.settingsFile,
+                                  m_state.settings);
+    dialog.ShowModal();
+}
 
 // Centres and shows the Custom Music dialog, which is built on its own.
 void CAquariumView::ShowMusicDialog() {}

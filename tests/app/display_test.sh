@@ -202,6 +202,25 @@ wait_for_cursor() {
     done
 }
 
+# Waits for the modal dialog titled TITLE, checks that the pointer shows over it, and closes it with ESC.
+close_dialog_with_visible_pointer() {
+    local deadline=$((SECONDS + 20)) dialog
+    until dialog=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) && [ -n "$dialog" ]; do
+        [ $SECONDS -lt $deadline ] || fail "no dialog matching $1"
+        sleep 0.1
+    done
+    eval "$(xdotool getwindowgeometry --shell "$dialog")"
+    # A corner of the dialog, away from its controls; keys go where the pointer is without a window manager.
+    xdotool mousemove $((X + 3)) $((Y + HEIGHT - 3))
+    wait_for_cursor visible "over the dialog $1"
+    xdotool key Escape
+    deadline=$((SECONDS + 20))
+    while xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
+        [ $SECONDS -lt $deadline ] || fail "ESC did not close the dialog $1"
+        sleep 0.1
+    done
+}
+
 case "$CASE" in
 window_covers_screen)
     start_tank
@@ -434,6 +453,7 @@ menu_cursor)
     wait_for_cursor visible "over the open menu"
     choose_item 0 # "  Add/Delete Fish"
     wait_for_menu_closed "after Add/Delete Fish was chosen"
+    close_dialog_with_visible_pointer '^Fish Settings - Quillmere 1.2$'
     xdotool mousemove 500 300
     wait_for_cursor visible "over the tank after Add/Delete Fish"
     xdotool mousemove 300 200
@@ -442,6 +462,7 @@ menu_cursor)
     open_menu 640 400
     choose_item 1 # "  Aquarium Settings"
     wait_for_menu_closed "after Aquarium Settings was chosen"
+    close_dialog_with_visible_pointer '^Aquarium Settings - Quillmere 1.2$'
     xdotool mousemove 500 300
     wait_for_cursor hidden "over the tank after Aquarium Settings"
     end_with_escape

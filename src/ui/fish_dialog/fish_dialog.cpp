@@ -69,10 +69,9 @@ FishDialog::FishDialog(wxWindow* parent, Random& random, SettingsFile& file, Aqu
     top->Add(m_picture, wxSizerFlags().Border(wxALL, FromDIP(Gap)));
     top->Add(controls, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, FromDIP(Gap)));
     top->Add(link, wxSizerFlags().Centre().Border(wxALL, FromDIP(Gap)));
-    SetSizerAndFit(top);
-
     m_counts.load(m_file.loadFishCounts());
     ShowCounts();
+    SetSizerAndFit(top);
     CentreOnParent();
 
     Bind(wxEVT_TIMER, &FishDialog::OnTimer, this, SaveTimerId);

@@ -73,10 +73,10 @@ AquariumSettingsDialog::AquariumSettingsDialog(wxWindow* parent, TankLink& tank,
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(columns, wxSizerFlags(1).Expand().Border(wxALL, FromDIP(Gap * 2)));
     top->Add(link, wxSizerFlags().Centre().Border(wxLEFT | wxRIGHT | wxBOTTOM, FromDIP(Gap * 2)));
-    SetSizerAndFit(top);
-
+    // Fitted once the form shows, so that only the one preview shown takes room.
     m_form.open();
     ShowForm();
+    SetSizerAndFit(top);
     CentreOnParent();
 
     Bind(wxEVT_TIMER, &AquariumSettingsDialog::OnTimer, this, SaveTimerId);
@@ -207,7 +207,6 @@ void AquariumSettingsDialog::ShowForm() {
     const std::optional<int> preview = m_form.previewIndex();
     for (std::size_t index = 0; index < m_previews.size(); ++index)
         m_previews[index]->Show(preview && *preview == static_cast<int>(index));
-    Layout();
 }
 
 void AquariumSettingsDialog::ShowModes() {
