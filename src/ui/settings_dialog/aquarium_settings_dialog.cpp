@@ -56,17 +56,15 @@ AquariumSettingsDialog::AquariumSettingsDialog(wxWindow* parent, TankLink& tank,
     : wxDialog(parent, wxID_ANY, "Aquarium Settings - Quillmere 1.2", wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxSTAY_ON_TOP),
       m_form(tank, file, settings), m_timer(this, SaveTimerId) {
-    auto* leftColumn = new wxBoxSizer(wxVERTICAL);
-    leftColumn->Add(CreateSliderColumns(), wxSizerFlags().Expand());
-    leftColumn->Add(CreatePreview(), wxSizerFlags().Centre().Border(wxTOP, FromDIP(Gap * 2)));
-
+    // The sliders stretch to the height of the column of groups and the preview beside them.
     auto* rightColumn = new wxBoxSizer(wxVERTICAL);
     rightColumn->Add(CreateLightColourGroup(), wxSizerFlags().Expand());
-    rightColumn->Add(CreateViewsGroup(), wxSizerFlags(1).Expand().Border(wxTOP, FromDIP(Gap)));
+    rightColumn->Add(CreateViewsGroup(), wxSizerFlags().Expand().Border(wxTOP, FromDIP(Gap)));
+    rightColumn->Add(CreatePreview(), wxSizerFlags().Centre().Border(wxTOP, FromDIP(Gap * 2)));
 
     auto* columns = new wxBoxSizer(wxHORIZONTAL);
-    columns->Add(leftColumn, wxSizerFlags().Expand());
-    columns->Add(rightColumn, wxSizerFlags(1).Expand().Border(wxLEFT, FromDIP(Gap * 2)));
+    columns->Add(CreateSliderColumns(), wxSizerFlags().Expand());
+    columns->Add(rightColumn, wxSizerFlags(1).Expand().Border(wxLEFT, FromDIP(Gap * 3)));
 
     auto* link = new LinkStatic(this, LinkId, wxString(ProjectWebAddress.data(), ProjectWebAddress.size()));
 
