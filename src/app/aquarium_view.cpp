@@ -1,6 +1,5 @@
 #include "app/aquarium_view.h"
 
-#include "assets/asset_folder.h"
 #include "audio/music_tick.h"
 #include "render/gl_setup.h"
 #include "settings/settings_file.h"
@@ -90,7 +89,7 @@ void CAquariumView::SetupScene() {
     }
     ReadScreenMetrics();
     if (!m_tank.setUp(m_state.random, m_services.settingsFile, m_state.settings, m_state.camera,
-                      AssetFolder())) {
+                      m_services.assetFolder)) {
         wxMessageBox("MAP SIZE ERROR", "Quillmere", wxOK, GetParent());
     }
 }

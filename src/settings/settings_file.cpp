@@ -49,7 +49,8 @@ std::string valueText(const AquariumKey& key, const AquariumSettings& values, in
 
 } // namespace
 
-SettingsFile::SettingsFile(std::filesystem::path folder) : m_file(std::move(folder) / SettingsFileName) {}
+SettingsFile::SettingsFile(std::optional<std::filesystem::path> folder, ProfileFileCalls calls)
+    : m_file(folder ? *folder / SettingsFileName : std::filesystem::path(), std::move(calls)) {}
 
 void SettingsFile::loadStartupSettings(Random& random, AquariumSettings& settings, CameraValues& camera) {
     ProfileDocument doc = m_file.load();
@@ -189,6 +190,10 @@ void SettingsFile::saveMusicList(const MusicListState& state) {
     doc.write(MusicSection, "OwnMusic", flagText(state.ownMusic));
     writePaths(doc, MusicSection, "MusicSum", "MusicList", state.paths);
     m_file.save(doc);
+}
+
+bool SettingsFile::readKeepScreenOn() {
+    return readFlag(m_file.load(), DisplaySection, "KeepScreenOn");
 }
 
 } // namespace quillmere

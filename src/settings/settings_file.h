@@ -7,6 +7,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,7 +40,9 @@ constexpr int MaxStoredListLength = 1000;
 // and replaces it atomically once at its end when it changed anything.
 class SettingsFile {
 public:
-    explicit SettingsFile(std::filesystem::path folder);
+    // No folder (no home folder could be found): every load reads as a missing file and nothing is saved.
+    explicit SettingsFile(std::optional<std::filesystem::path> folder,
+                          ProfileFileCalls calls = ProfileFileCalls::system());
 
     const std::filesystem::path& path() const { return m_file.path(); }
 
@@ -70,6 +73,10 @@ public:
 
     MusicListState loadMusicList();
     void saveMusicList(const MusicListState& state);
+
+    // "KeepScreenOn" in the section "Display" is exactly 1: hold off screen blanking (and with it the
+    // desktop's idle lock) while the tank shows. Only a person sets it; the program never writes it.
+    bool readKeepScreenOn();
 
 private:
     ProfileFile m_file;

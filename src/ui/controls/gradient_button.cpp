@@ -1,6 +1,7 @@
 #include "ui/controls/gradient_button.h"
 
 #include "ui/controls/embossed_text.h"
+#include "ui/controls/shown_background.h"
 #include "ui/controls/wx_colour.h"
 
 #include <wx/dcbuffer.h>
@@ -97,7 +98,7 @@ void GradientButton::OnPaint(wxPaintEvent&) {
     const bool hover = m_hover && enabled;
     const bool active = focused || m_pressed || isDefault();
 
-    const wxColour parentBackground = GetParent()->GetBackgroundColour();
+    const wxColour parentBackground = shownBackground(*this);
     dc.SetBrush(parentBackground);
     dc.SetPen(parentBackground);
     dc.DrawRectangle(client);

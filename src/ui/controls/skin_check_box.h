@@ -37,7 +37,6 @@ public:
     void setIcons(const wxBitmapBundle& checked, const wxBitmapBundle& unchecked);
 
     bool AcceptsFocus() const override { return true; }
-    bool HasTransparentBackground() override { return false; }
 
 protected:
     wxSize DoGetBestClientSize() const override;

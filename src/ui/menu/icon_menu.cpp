@@ -1,6 +1,6 @@
 #include "ui/menu/icon_menu.h"
 
-#include "ui/colour_wx.h"
+#include "ui/controls/wx_colour.h"
 
 #include <algorithm>
 #include <cmath>
@@ -75,7 +75,7 @@ void IconMenu::OnPaint(wxPaintEvent&) {
     dc.DrawRectangle(wxPoint(0, 0), m_layout.menuSize());
     dc.SetFont(m_face->GetFont());
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-    dc.SetTextForeground(wxColourFromColorRef(TextColour));
+    dc.SetTextForeground(toWxColour(TextColour));
     for (int index = 0; index < m_layout.itemCount; ++index) {
         DrawItem(dc, index);
     }
@@ -86,14 +86,14 @@ void IconMenu::DrawItem(wxDC& dc, int index) const {
     const wxRect rect = m_layout.itemRect(index);
     const bool selected = m_selection.selected == index;
     if (selected) {
-        dc.SetPen(wxPen(wxColourFromColorRef(OutlineColour)));
-        dc.SetBrush(wxBrush(wxColourFromColorRef(SelectedFaceColour)));
+        dc.SetPen(wxPen(toWxColour(OutlineColour)));
+        dc.SetBrush(wxBrush(toWxColour(SelectedFaceColour)));
         dc.DrawRectangle(rect);
     } else {
         dc.SetPen(*wxTRANSPARENT_PEN);
-        dc.SetBrush(wxBrush(wxColourFromColorRef(StripColour)));
+        dc.SetBrush(wxBrush(toWxColour(StripColour)));
         dc.DrawRectangle(rect.x, rect.y, IconMenuLayout::StripWidth, rect.height);
-        dc.SetBrush(wxBrush(wxColourFromColorRef(FaceColour)));
+        dc.SetBrush(wxBrush(toWxColour(FaceColour)));
         dc.DrawRectangle(rect.x + IconMenuLayout::StripWidth, rect.y, rect.width - IconMenuLayout::StripWidth,
                          rect.height);
     }
