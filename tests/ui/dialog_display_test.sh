@@ -71,6 +71,21 @@ poll_setting() {
     done
 }
 
+# Waits until a corner of the tank away from the centred dialog changes between two screenshots.
+expect_tank_moves() {
+    local deadline=$((SECONDS + 20)) rc
+    import -window root -crop 300x150+0+0 "$WORK/before.png" || fail "no screenshot"
+    while :; do
+        sleep 0.3
+        import -window root -crop 300x150+0+0 "$WORK/after.png" || fail "no screenshot"
+        compare -metric AE "$WORK/before.png" "$WORK/after.png" null: 2>/dev/null
+        rc=$?
+        [ "$rc" -eq 1 ] && return 0
+        [ "$rc" -eq 0 ] || fail "the screenshots could not be compared"
+        [ $SECONDS -lt $deadline ] || fail "the tank stood still for 20 s $1"
+    done
+}
+
 # The open popup menu's geometry "X Y WIDTH HEIGHT": the program's mapped override-redirect window.
 menu_geometry() {
     local window info
@@ -147,6 +162,7 @@ fog_reaches_file)
     start_tank "FOGNONGDU=12" "Fish0=1"
     open_dialog 1 "$SETTINGS_TITLE"
     poll_setting FOGNONGDU 12 5 "the dialog's first saves"
+    expect_tank_moves "behind the settings dialog"
     read -r tx ty < <(slider_thumb 3) || fail "no third slider thumb in the dialog"
     # Clicking the thumb itself gives the slider the focus without moving it; Home moves it to the top.
     xdotool mousemove "$tx" "$ty" click 1 key Home
@@ -206,6 +222,7 @@ fish_clear)
 Fish7=4
 Fish14=50"
     open_dialog 0 "$FISH_TITLE"
+    expect_tank_moves "behind the fish dialog"
     # Clear and close at once: closing saves, so nothing waits for the timer.
     xdotool key c Escape
     wait_dialog_closed "$FISH_TITLE"
