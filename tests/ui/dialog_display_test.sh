@@ -159,10 +159,13 @@ slider_thumb() {
 
 case "$CASE" in
 fog_reaches_file)
-    start_tank "FOGNONGDU=12" "Fish0=1"
+    start_tank "FOGNONGDU=12
+VIEWSLEFTRIGHT=1234" "Fish0=1"
     open_dialog 1 "$SETTINGS_TITLE"
     poll_setting FOGNONGDU 12 5 "the dialog's first saves"
     expect_tank_moves "behind the settings dialog"
+    # The view sliders follow the camera's sweep, but what is saved stays the view the user set.
+    [ "$(setting VIEWSLEFTRIGHT)" = 1234 ] || fail "the sweep was saved: VIEWSLEFTRIGHT=$(setting VIEWSLEFTRIGHT)"
     read -r tx ty < <(slider_thumb 3) || fail "no third slider thumb in the dialog"
     # Clicking the thumb itself gives the slider the focus without moving it; Home moves it to the top.
     xdotool mousemove "$tx" "$ty" click 1 key Home
