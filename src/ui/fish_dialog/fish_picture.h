@@ -16,6 +16,9 @@ public:
     // The position of a mouse event on this window in picture coordinates.
     wxPoint pictureCoordinates(const wxPoint& position) const { return ToDIP(position); }
 
+    // The dialog's letter keys work wherever the focus is, so the picture never takes it.
+    bool AcceptsFocus() const override { return false; }
+
 protected:
     wxSize DoGetBestClientSize() const override {
         return FromDIP(wxSize(FishPictureWidth, FishPictureHeight));

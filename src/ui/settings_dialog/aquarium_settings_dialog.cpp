@@ -56,14 +56,16 @@ AquariumSettingsDialog::AquariumSettingsDialog(wxWindow* parent, TankLink& tank,
     : wxDialog(parent, wxID_ANY, "Aquarium Settings - Quillmere 1.2", wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxSTAY_ON_TOP),
       m_form(tank, file, settings), m_timer(this, SaveTimerId) {
-    // The sliders stretch to the height of the column of groups and the preview beside them.
+    // Made in reading order, which is the order Tab follows. The sliders stretch to the height of the
+    // column of groups and the preview beside them.
+    wxSizer* sliders = CreateSliderColumns();
     auto* rightColumn = new wxBoxSizer(wxVERTICAL);
     rightColumn->Add(CreateLightColourGroup(), wxSizerFlags().Expand());
     rightColumn->Add(CreateViewsGroup(), wxSizerFlags().Expand().Border(wxTOP, FromDIP(Gap)));
     rightColumn->Add(CreatePreview(), wxSizerFlags().Centre().Border(wxTOP, FromDIP(Gap * 2)));
 
     auto* columns = new wxBoxSizer(wxHORIZONTAL);
-    columns->Add(CreateSliderColumns(), wxSizerFlags().Expand());
+    columns->Add(sliders, wxSizerFlags().Expand());
     columns->Add(rightColumn, wxSizerFlags(1).Expand().Border(wxLEFT, FromDIP(Gap * 3)));
 
     auto* link = new LinkStatic(this, LinkId, wxString(ProjectWebAddress.data(), ProjectWebAddress.size()));
