@@ -233,23 +233,6 @@ Fish14=50"
         [ "$(setting "Fish$kind")" = 0 ] || fail "Fish$kind is $(setting "Fish$kind") after Clear and close"
     done
     ;;
-screenshots)
-    # Not registered as a test: leaves pictures of both dialogs in the folder SHOTS for a person to look at.
-    : "${SHOTS:?set SHOTS to a folder for the pictures}"
-    start_tank "BACKGROUND=0" "Fish0=3
-Fish6=2"
-    open_dialog 1 "$SETTINGS_TITLE"
-    sleep 2
-    dialog_shot settings && cp "$WORK/settings.png" "$SHOTS/"
-    xdotool key Escape
-    wait_dialog_closed "$SETTINGS_TITLE"
-    open_dialog 0 "$FISH_TITLE"
-    xdotool mousemove $((DX + 8 + 150)) $((DY + 8 + 45)) click 1
-    sleep 2
-    dialog_shot fish && cp "$WORK/fish.png" "$SHOTS/"
-    xdotool key Escape
-    wait_dialog_closed "$FISH_TITLE"
-    ;;
 *)
     fail "unknown case $CASE"
     ;;

@@ -15,17 +15,6 @@ std::array<int, FishKindCount> countsOf(int each) {
     return counts;
 }
 
-TEST(FishCountsTest, CellsLieOnTheFiveByThreeGridShiftedByTwoPixels) {
-    EXPECT_EQ(fishCell(0).left, 2);
-    EXPECT_EQ(fishCell(0).top, 2);
-    EXPECT_EQ(fishCell(0).right, 102);
-    EXPECT_EQ(fishCell(0).bottom, 92);
-    EXPECT_EQ(fishCell(9).left, 402);
-    EXPECT_EQ(fishCell(9).top, 92);
-    EXPECT_EQ(fishCell(14).right, 502);
-    EXPECT_EQ(fishCell(14).bottom, 272);
-}
-
 TEST(FishCountsTest, ClickSelectsTheCellUnderItOrNothing) {
     struct Case {
         int x, y;
