@@ -1,6 +1,7 @@
 #include "app/aquarium_view.h"
 
 #include "audio/music_tick.h"
+#include "render/gl_object_count.h"
 #include "render/gl_setup.h"
 #include "settings/settings_file.h"
 
@@ -8,6 +9,8 @@
 #include <GL/glu.h>
 #include <GL/glx.h>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <wx/dcclient.h>
 #include <wx/display.h>
 #include <wx/msgdlg.h>
@@ -19,6 +22,8 @@ namespace {
 
 constexpr int TickTimerId = 1;
 constexpr int TickIntervalMs = 20;
+// Ten seconds of ticks.
+constexpr int GlReportTicks = 500;
 
 // The context made on the canvas is a legacy one, which keeps the fixed-function pipeline.
 wxGLAttributes canvasAttributes() {
@@ -52,6 +57,9 @@ CAquariumView::CAquariumView(wxWindow* parent, ProcessState& state, const Proces
     Bind(wxEVT_SIZE, &CAquariumView::OnSize, this);
     Bind(wxEVT_ERASE_BACKGROUND, &CAquariumView::OnEraseBackground, this);
     Bind(wxEVT_CHAR_HOOK, &CAquariumView::OnCharHook, this);
+    if (const char* report = std::getenv("QUILLMERE_GL_REPORT"); report != nullptr && report[0] != '\0') {
+        m_glReportEvery = GlReportTicks;
+    }
 }
 
 // The toolkit sends its destroy event only once this class is gone, so the teardown runs here.
@@ -135,7 +143,21 @@ void CAquariumView::OnTimer(wxTimerEvent&) {
     m_inTick = true;
     RenderFrame();
     builtInMusicTick(m_state.musicFlags, m_services.builtInTune, m_state.settings.volume);
+    ++m_ticks;
+    if (m_glReportEvery > 0 && m_ticks % m_glReportEvery == 0) {
+        ReportGlObjects();
+    }
     m_inTick = false;
+}
+
+void CAquariumView::ReportGlObjects() {
+    if (!m_context) {
+        return;
+    }
+    m_context->SetCurrent(*this);
+    const GlObjectCount count = countLiveGlObjects();
+    std::fprintf(stderr, "Quillmere: tick %lld, live GL textures %d, display lists %d\n", m_ticks,
+                 count.textures, count.displayLists);
 }
 
 void CAquariumView::OnPaint(wxPaintEvent&) {
