@@ -279,6 +279,32 @@ screen_blanking)
         fail "screen blanking was not released at the end: $(cat "$WORK/screen_saver.log")"
     cmp -s "$SETTINGS" "$WORK/settings.before" || fail "the settings file changed: $(cat "$SETTINGS")"
     ;;
+unreadable_settings)
+    # A folder, then a FIFO, where the settings file should be: never opened for reading (a FIFO would
+    # hang the start), never replaced, said once; the tank runs on its defaults.
+    for kind in folder fifo; do
+        mkdir -p "$(dirname "$SETTINGS")"
+        if [ "$kind" = folder ]; then mkdir "$SETTINGS"; else mkfifo "$SETTINGS"; fi
+        "$PROGRAM" >"$WORK/stdout" 2>"$WORK/stderr" &
+        PID=$!
+        WINDOW=$(poll_window '^Quillmere$' 1280 "the tank over a settings $kind") || exit 1
+        deadline=$((SECONDS + 30))
+        until grep -q 'cannot be read whole' "$WORK/stderr"; do
+            [ $SECONDS -lt $deadline ] || fail "nothing said about the settings $kind"
+            sleep 0.1
+        done
+        xdotool mousemove 640 400
+        end_with_escape
+        [ "$(grep -c 'cannot be read whole' "$WORK/stderr")" = 1 ] || fail "said more than once: $(cat "$WORK/stderr")"
+        if [ "$kind" = folder ]; then
+            [ -d "$SETTINGS" ] && [ -z "$(ls -A "$SETTINGS")" ] || fail "the settings folder was changed"
+        else
+            [ -p "$SETTINGS" ] || fail "the settings FIFO was replaced"
+        fi
+        [ -z "$(find "$(dirname "$SETTINGS")" -name 'QuillmereSet.ini.tmp*')" ] || fail "a temporary file was left"
+        rm -rf "$SETTINGS"
+    done
+    ;;
 no_glx)
     # The server offers no GLX, so there is no view to draw with.
     expect_stopped_setup '^Quillmere$'
