@@ -1,6 +1,7 @@
 #include "app/aquarium_view.h"
 
 #include "audio/music_tick.h"
+#include "render/gl_object_count.h"
 #include "render/gl_setup.h"
 #include "settings/settings_file.h"
 #include "ui/artwork/ui_artwork.h"
@@ -14,6 +15,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <wx/app.h>
 #include <wx/dcclient.h>
 #include <wx/display.h>
@@ -26,6 +29,8 @@ namespace {
 
 constexpr int TickTimerId = 1;
 constexpr int TickIntervalMs = 20;
+// Ten seconds of ticks.
+constexpr int GlReportTicks = 500;
 
 // The context made on the canvas is a legacy one, which keeps the fixed-function pipeline.
 wxGLAttributes canvasAttributes() {
@@ -69,6 +74,9 @@ CAquariumView::CAquariumView(wxWindow* parent, ProcessState& state, const Proces
         Bind(type, &CAquariumView::OnMouseCursorEvent, this);
     }
     Bind(wxEVT_MENU, &CAquariumView::OnCommand, this);
+    if (const char* report = std::getenv("QUILLMERE_GL_REPORT"); report != nullptr && report[0] != '\0') {
+        m_glReportEvery = GlReportTicks;
+    }
 }
 
 // The toolkit sends its destroy event only once this class is gone, so the teardown runs here.
@@ -161,12 +169,26 @@ void CAquariumView::OnTimer(wxTimerEvent&) {
     const auto started = std::chrono::steady_clock::now();
     RenderFrame();
     builtInMusicTick(m_state.musicFlags, m_services.builtInTune, m_state.settings.volume);
+    ++m_ticks;
+    if (m_glReportEvery > 0 && m_ticks % m_glReportEvery == 0) {
+        ReportGlObjects();
+    }
     m_inTick = false;
     if (m_ticking) {
         const auto spent =
             std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
         m_timer.StartOnce(std::max(1, TickIntervalMs - static_cast<int>(spent.count())));
     }
+}
+
+void CAquariumView::ReportGlObjects() {
+    if (!m_context) {
+        return;
+    }
+    m_context->SetCurrent(*this);
+    const GlObjectCount count = countLiveGlObjects();
+    std::fprintf(stderr, "Quillmere: tick %lld, live GL textures %d, display lists %d\n", m_ticks,
+                 count.textures, count.displayLists);
 }
 
 void CAquariumView::OnPaint(wxPaintEvent&) {

@@ -51,6 +51,7 @@ private:
     bool CreateContext();
     void ReadScreenMetrics();
     void RenderFrame();
+    void ReportGlObjects();
 
     void OnTimer(wxTimerEvent& event);
     void OnPaint(wxPaintEvent& event);
@@ -74,7 +75,11 @@ private:
     std::unique_ptr<wxGLContext> m_context; // null until set-up made one, and after teardown
     wxTimer m_timer;
     bool m_inTick = false;
-    bool m_ticking = false;              // between CreateScene() and Teardown()
+    bool m_ticking = false; // between CreateScene() and Teardown()
+    // Ticks between two reports of the live GL objects on standard error (QUILLMERE_GL_REPORT, for the
+    // soak script); 0: no reports.
+    int m_glReportEvery = 0;
+    long long m_ticks = 0;
     AquariumScene m_tank;                // made with the view: its fish draw from the generator before set-up
     CustomBackdropPicture m_picture;     // published by the Custom Background dialog
     std::vector<Texture> m_userPictures; // loaded for the Custom Background dialog; gone with the context

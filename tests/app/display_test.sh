@@ -164,9 +164,10 @@ wait_for_menu_closed() {
     done
 }
 
-# Clicks item INDEX of the open menu (0 at the top; items are 48 pixels high inside a 1-pixel frame).
+# Clicks item INDEX of the open menu (0 at the top; items are 48 pixels high inside a 1-pixel frame)
+# with BUTTON, the left one unless given: choose_item INDEX [BUTTON]
 choose_item() {
-    xdotool mousemove $((MENU_X + MENU_WIDTH / 2)) $((MENU_Y + 1 + 48 * $1 + 24)) click 1
+    xdotool mousemove $((MENU_X + MENU_WIDTH / 2)) $((MENU_Y + 1 + 48 * $1 + 24)) click "${2:-1}"
 }
 
 # The bounding box, WxH+X+Y, of the pixels of one colour: colour_box IMAGE COLOUR
@@ -373,6 +374,32 @@ screen_blanking)
         fail "screen blanking was not released at the end: $(cat "$WORK/screen_saver.log")"
     cmp -s "$SETTINGS" "$WORK/settings.before" || fail "the settings file changed: $(cat "$SETTINGS")"
     ;;
+unreadable_settings)
+    # A folder, then a FIFO, where the settings file should be: never opened for reading (a FIFO would
+    # hang the start), never replaced, said once; the tank runs on its defaults.
+    for kind in folder fifo; do
+        mkdir -p "$(dirname "$SETTINGS")"
+        if [ "$kind" = folder ]; then mkdir "$SETTINGS"; else mkfifo "$SETTINGS"; fi
+        "$PROGRAM" >"$WORK/stdout" 2>"$WORK/stderr" &
+        PID=$!
+        WINDOW=$(poll_window '^Quillmere$' 1280 "the tank over a settings $kind") || exit 1
+        deadline=$((SECONDS + 30))
+        until grep -q 'cannot be read whole' "$WORK/stderr"; do
+            [ $SECONDS -lt $deadline ] || fail "nothing said about the settings $kind"
+            sleep 0.1
+        done
+        xdotool mousemove 640 400
+        end_with_escape
+        [ "$(grep -c 'cannot be read whole' "$WORK/stderr")" = 1 ] || fail "said more than once: $(cat "$WORK/stderr")"
+        if [ "$kind" = folder ]; then
+            [ -d "$SETTINGS" ] && [ -z "$(ls -A "$SETTINGS")" ] || fail "the settings folder was changed"
+        else
+            [ -p "$SETTINGS" ] || fail "the settings FIFO was replaced"
+        fi
+        [ -z "$(find "$(dirname "$SETTINGS")" -name 'QuillmereSet.ini.tmp*')" ] || fail "a temporary file was left"
+        rm -rf "$SETTINGS"
+    done
+    ;;
 no_glx)
     # The server offers no GLX, so there is no view to draw with.
     expect_stopped_setup '^Quillmere$'
@@ -441,12 +468,13 @@ menu_escape)
     end_with_escape
     ;;
 menu_exit)
-    # "  Exit" by the mouse, then by the keyboard (Up from no selection takes the last item).
+    # "  Exit" by the right button (the left one chooses in menu_cursor), then by the keyboard: Up from
+    # no selection takes the last item.
     for how in mouse keyboard; do
         start_tank
         open_menu 640 400
         if [ "$how" = mouse ]; then
-            choose_item 4
+            choose_item 4 3
         else
             xdotool key Up Return
         fi

@@ -75,6 +75,12 @@ void GradientButton::setTooltip(const wxString& text, bool activate) {
         UnsetToolTip();
 }
 
+void GradientButton::SetLabel(const wxString& label) {
+    wxControl::SetLabel(label);
+    InvalidateBestSize();
+    Refresh();
+}
+
 wxSize GradientButton::DoGetBestClientSize() const {
     const wxSize text = GetTextExtent(GetLabel());
     const wxSize icon = m_normalIcon.IsOk() ? m_normalIcon.GetPreferredLogicalSizeFor(this) : wxSize();

@@ -22,6 +22,9 @@ public:
     // Sets the tooltip's text; with activate false the button shows no tooltip until it is set again.
     void setTooltip(const wxString& text, bool activate = true);
 
+    // Resizes to the new text's best size where the sizer allows, and repaints.
+    void SetLabel(const wxString& label) override;
+
     bool AcceptsFocus() const override { return true; }
 
 protected:

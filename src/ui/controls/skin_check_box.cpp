@@ -75,6 +75,12 @@ int SkinCheckBox::indicatorSize() const {
     return FromDIP(RoundIndicatorSize);
 }
 
+void SkinCheckBox::SetLabel(const wxString& label) {
+    wxControl::SetLabel(label);
+    InvalidateBestSize();
+    Refresh();
+}
+
 wxSize SkinCheckBox::DoGetBestClientSize() const {
     const int indicator = indicatorSize();
     const wxSize text = GetTextExtent(GetLabel());

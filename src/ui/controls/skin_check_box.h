@@ -36,6 +36,9 @@ public:
     // Icons shown instead of the round indicator. Unless both bundles are ok the round indicator stays.
     void setIcons(const wxBitmapBundle& checked, const wxBitmapBundle& unchecked);
 
+    // Resizes to the new text's best size where the sizer allows, and repaints.
+    void SetLabel(const wxString& label) override;
+
     bool AcceptsFocus() const override { return true; }
 
 protected:
