@@ -2,9 +2,12 @@
 
 #include "app/process_state.h"
 #include "app/view_commands.h"
+#include "assets/gl_texture.h"
 #include "render/aquarium_scene.h"
+#include "ui/tank_link.h"
 
 #include <memory>
+#include <vector>
 #include <wx/cursor.h>
 #include <wx/glcanvas.h>
 #include <wx/timer.h>
@@ -16,7 +19,8 @@ class IconMenu;
 // The child window that fills the main frame: it owns the OpenGL context and the scene, sets the scene
 // up once, and then draws one frame per tick of its 20 ms timer. A right click opens the popup menu,
 // whose commands set the interaction mode; the pointer is hidden over the tank while the mode is idle.
-class CAquariumView : public wxGLCanvas {
+// The dialogs reach the tank through its TankLink.
+class CAquariumView : public wxGLCanvas, public TankLink {
 public:
     // Whether this display offers the view's canvas: RGBA, double buffered, with a depth buffer.
     static bool isDisplaySupported();
@@ -33,11 +37,21 @@ public:
     // stopped early.
     void Teardown();
 
+    // What the dialogs may ask of the tank (aquarium_view_tank_link.cpp).
+    CameraValues liveCamera() const override;
+    void setLiveCamera(const CameraValues& values) override;
+    void setTuneVolume(int yinliang) override;
+    float tintPhase() const override;
+    void resumeTintPhase(float phase) override;
+    unsigned int loadPicture(const std::string& path) override;
+    void releasePicture(unsigned int texture) override;
+
 private:
     void SetupScene();
     bool CreateContext();
     void ReadScreenMetrics();
     void RenderFrame();
+    void ReportGlObjects();
 
     void OnTimer(wxTimerEvent& event);
     void OnPaint(wxPaintEvent& event);
@@ -61,10 +75,15 @@ private:
     std::unique_ptr<wxGLContext> m_context; // null until set-up made one, and after teardown
     wxTimer m_timer;
     bool m_inTick = false;
-    bool m_ticking = false;          // between CreateScene() and Teardown()
-    AquariumScene m_tank;            // made with the view: its fish draw from the generator before set-up
-    CustomBackdropPicture m_picture; // published by the Custom Background dialog
-    int m_screenWidth = 1680;        // physical pixels; replaced by the monitor's size in set-up
+    bool m_ticking = false; // between CreateScene() and Teardown()
+    // Ticks between two reports of the live GL objects on standard error (QUILLMERE_GL_REPORT, for the
+    // soak script); 0: no reports.
+    int m_glReportEvery = 0;
+    long long m_ticks = 0;
+    AquariumScene m_tank;                // made with the view: its fish draw from the generator before set-up
+    CustomBackdropPicture m_picture;     // published by the Custom Background dialog
+    std::vector<Texture> m_userPictures; // loaded for the Custom Background dialog; gone with the context
+    int m_screenWidth = 1680;            // physical pixels; replaced by the monitor's size in set-up
     int m_screenHeight = 1050;
     int m_mode = ID_MODE_IDLE;  // the id of the last command, or ID_MODE_IDLE
     IconMenu* m_menu = nullptr; // a child window, deleted with the view

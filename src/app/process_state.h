@@ -4,6 +4,8 @@
 #include "core/random.h"
 #include "settings/aquarium_settings.h"
 
+#include <string>
+
 namespace quillmere {
 
 class BuiltInTune;
@@ -19,10 +21,11 @@ struct ProcessState {
 };
 
 // What the view reaches besides the shared state: the settings file, which reports a failed save only
-// once a run, and the built-in tune.
+// once a run, the built-in tune, and the folder the embedded pictures are extracted into.
 struct ProcessServices {
     SettingsFile& settingsFile;
     BuiltInTune& builtInTune;
+    std::string assetFolder; // ends with "/"; empty when there is no folder for them
 };
 
 } // namespace quillmere
