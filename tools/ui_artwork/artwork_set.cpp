@@ -1,0 +1,28 @@
+#include "artwork_set.h"
+
+#include "menu_icons.h"
+#include "program_icon.h"
+
+#include "ui/artwork/ui_artwork_ids.h"
+
+namespace quillmere::uiart {
+
+std::vector<ArtworkPicture> makeUiArtwork() {
+    std::vector<ArtworkPicture> pictures;
+    for (int scale : ArtworkScales) {
+        for (int id : MenuIconIds)
+            pictures.push_back({id, scale, makeMenuIcon(id, scale)});
+        pictures.push_back({IconCheckOn, scale, makeCheckIcon(true, scale)});
+        pictures.push_back({IconCheckOff, scale, makeCheckIcon(false, scale)});
+    }
+    return pictures;
+}
+
+std::vector<ArtworkPicture> makeProgramIcons() {
+    std::vector<ArtworkPicture> icons;
+    for (int pixels : ProgramIconSizes)
+        icons.push_back({pixels, 1, makeProgramIcon(pixels)});
+    return icons;
+}
+
+} // namespace quillmere::uiart
