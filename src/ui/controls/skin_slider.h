@@ -50,7 +50,7 @@ protected:
 
 private:
     SliderLayout layout() const;
-    // Moves to value with the given event type; false when nothing moved.
+    // Moves to value and reports it with the given event type and wxEVT_SLIDER; nothing when it stays.
     void move(wxEventType type, int value);
     void sendScroll(wxEventType type);
     void OnPaint(wxPaintEvent& event);
