@@ -4,11 +4,16 @@
 #include "audio/music_tick.h"
 #include "render/gl_setup.h"
 #include "settings/settings_file.h"
+#include "ui/artwork/ui_artwork.h"
+#include "ui/menu/icon_menu.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <GL/glx.h>
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <wx/app.h>
 #include <wx/dcclient.h>
 #include <wx/display.h>
 #include <wx/msgdlg.h>
@@ -46,13 +51,23 @@ bool CAquariumView::isDisplaySupported() {
 CAquariumView::CAquariumView(wxWindow* parent, ProcessState& state, const ProcessServices& services)
     : wxGLCanvas(parent, canvasAttributes(), wxID_ANY, wxDefaultPosition, wxDefaultSize,
                  wxBORDER_NONE | wxWANTS_CHARS),
-      m_state(state), m_services(services), m_timer(this, TickTimerId), m_tank(state.random) {
+      m_state(state), m_services(services), m_timer(this, TickTimerId), m_tank(state.random),
+      m_menu(new IconMenu(this)), m_hiddenCursor(wxCURSOR_BLANK) {
+    for (const PopupEntry& entry : PopupEntries) {
+        m_menu->Append(entry.commandId, uiArtwork(entry.iconId), uiArtwork(entry.selectedIconId), entry.text);
+    }
     SetBackgroundStyle(wxBG_STYLE_PAINT);
+    UpdateCursor();
     Bind(wxEVT_TIMER, &CAquariumView::OnTimer, this, TickTimerId);
     Bind(wxEVT_PAINT, &CAquariumView::OnPaint, this);
     Bind(wxEVT_SIZE, &CAquariumView::OnSize, this);
     Bind(wxEVT_ERASE_BACKGROUND, &CAquariumView::OnEraseBackground, this);
     Bind(wxEVT_CHAR_HOOK, &CAquariumView::OnCharHook, this);
+    Bind(wxEVT_RIGHT_DOWN, &CAquariumView::OnRightDown, this);
+    for (const auto type : {wxEVT_MOTION, wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_LEFT_DCLICK}) {
+        Bind(type, &CAquariumView::OnMouseCursorEvent, this);
+    }
+    Bind(wxEVT_MENU, &CAquariumView::OnCommand, this);
 }
 
 // The toolkit sends its destroy event only once this class is gone, so the teardown runs here.
@@ -63,7 +78,8 @@ CAquariumView::~CAquariumView() {
 void CAquariumView::CreateScene() {
     SetupScene();
     // Started even when the set-up stopped early; the tick then has nothing to draw.
-    m_timer.Start(TickIntervalMs);
+    m_ticking = true;
+    m_timer.StartOnce(TickIntervalMs);
 }
 
 void CAquariumView::SetupScene() {
@@ -113,6 +129,9 @@ void CAquariumView::RenderFrame() {
 }
 
 void CAquariumView::Teardown() {
+    if (m_menu->IsShown()) {
+        m_menu->Dismiss();
+    }
     if (m_context) {
         // The tank's textures and display lists go while their context is still current; then the
         // context is released before it is deleted, so nothing is left current on a dead context.
@@ -123,20 +142,29 @@ void CAquariumView::Teardown() {
         }
         m_context.reset();
     }
+    m_ticking = false;
     m_timer.Stop();
 }
 
-// The GLib timeout behind wxTimer computes its next expiry after each dispatch, so a frame that overruns
-// delays the next tick rather than queueing more. A modal dialog opened from within a tick runs its own
-// loop, which must not start a tick inside the one still running.
+// Each tick arms the next one, due 20 ms after this one started but never sooner than 1 ms after it
+// ends. A periodic GLib timeout would be due again at once after a frame that overran, and the loop
+// would then never reach its idle-time work, which includes drawing every other window (the popup menu,
+// the dialogs). A modal dialog opened from within a tick runs its own loop, which must not start a
+// tick inside the one still running.
 void CAquariumView::OnTimer(wxTimerEvent&) {
     if (m_inTick) {
         return;
     }
     m_inTick = true;
+    const auto started = std::chrono::steady_clock::now();
     RenderFrame();
     builtInMusicTick(m_state.musicFlags, m_services.builtInTune, m_state.settings.volume);
     m_inTick = false;
+    if (m_ticking) {
+        const auto spent =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
+        m_timer.StartOnce(std::max(1, TickIntervalMs - static_cast<int>(spent.count())));
+    }
 }
 
 void CAquariumView::OnPaint(wxPaintEvent&) {
@@ -168,6 +196,77 @@ void CAquariumView::OnCharHook(wxKeyEvent& event) {
     }
     // On to the frame, which ends the program on ESC.
     event.Skip();
+}
+
+void CAquariumView::OnRightDown(wxMouseEvent& event) {
+    // Not skipped: the toolkit would follow it with a context-menu event that nothing wants.
+    m_menu->OpenAt(ClientToScreen(event.GetPosition()));
+}
+
+void CAquariumView::OnMouseCursorEvent(wxMouseEvent& event) {
+    UpdateCursor();
+    event.Skip();
+}
+
+// Every command that reaches the view becomes the mode; only Add/Delete Fish keeps it past its dialog.
+void CAquariumView::OnCommand(wxCommandEvent& event) {
+    m_mode = event.GetId();
+    // The pointer shows over the tank while a command's dialog is up.
+    UpdateCursor();
+    switch (m_mode) {
+    case ID_ADD_DELETE_FISH:
+        RunFishDialog();
+        break;
+    case ID_AQUARIUM_SETTINGS:
+        RunSettingsDialog();
+        m_mode = ID_MODE_IDLE;
+        break;
+    case ID_CUSTOM_MUSIC:
+        ShowMusicDialog();
+        m_mode = ID_MODE_IDLE;
+        break;
+    case ID_CUSTOM_BACKGROUND:
+        ShowBackgroundDialog();
+        m_mode = ID_MODE_IDLE;
+        break;
+    case ID_EXIT:
+        ExitProgram();
+        return;
+    default:
+        break;
+    }
+    UpdateCursor();
+    event.Skip();
+}
+
+// The window keeps whatever cursor it is given, so outside the idle mode the arrow is put back.
+void CAquariumView::UpdateCursor() {
+    SetCursor(m_mode == ID_MODE_IDLE ? m_hiddenCursor : *wxSTANDARD_CURSOR);
+}
+
+// The Add/Delete Fish dialog, modal; it is built on its own.
+void CAquariumView::RunFishDialog() {}
+
+// The Aquarium Settings dialog, modal; it is built on its own.
+void CAquariumView::RunSettingsDialog() {}
+
+// Centres and shows the Custom Music dialog, which is built on its own.
+void CAquariumView::ShowMusicDialog() {}
+
+// Centres and shows the Custom Background dialog, which is built on its own.
+void CAquariumView::ShowBackgroundDialog() {}
+
+// Ends the program at once, with exit code 0. The view lets go of its context first; the frame then
+// closes and the main loop ends as after ESC, so the application's exit releases the sound device, the
+// screen-blanking hold and the single-instance locks. The settings file is written the moment a value
+// changes, so nothing is left to save.
+void CAquariumView::ExitProgram() {
+    Teardown();
+    if (wxWindow* top = wxGetTopLevelParent(this)) {
+        top->Close(true);
+    }
+    // Ends the loop even where another top-level window, such as a hidden dialog, is still open.
+    wxTheApp->ExitMainLoop();
 }
 
 } // namespace quillmere

@@ -1,5 +1,6 @@
 #include "artwork_set.h"
 
+#include "fish_kinds_picture.h"
 #include "menu_icons.h"
 #include "program_icon.h"
 
@@ -14,6 +15,7 @@ std::vector<ArtworkPicture> makeUiArtwork() {
             pictures.push_back({id, scale, makeMenuIcon(id, scale)});
         pictures.push_back({IconCheckOn, scale, makeCheckIcon(true, scale)});
         pictures.push_back({IconCheckOff, scale, makeCheckIcon(false, scale)});
+        pictures.push_back({BitmapFishKinds, scale, makeFishKindsPicture(scale)});
     }
     return pictures;
 }

@@ -49,6 +49,20 @@ public:
         fill([&](Point p) { return shape(Point{p.x, p.y - dy}); }, Colour{0, 20, 40}, opacity, blur);
     }
 
+    // Blends a picture over the canvas with its top-left corner at device pixel (x, y).
+    void place(const RgbaPicture& picture, int x, int y) {
+        for (int row = 0; row < picture.height; ++row)
+            for (int column = 0; column < picture.width; ++column) {
+                const int cx = x + column, cy = y + row;
+                if (cx < 0 || cy < 0 || cx >= m_width || cy >= m_height)
+                    continue;
+                const std::uint8_t* p = picture.at(column, row);
+                if (p[3] > 0)
+                    blend(m_pixels[static_cast<std::size_t>(cy) * m_width + cx],
+                          Colour{p[0] * 1.0, p[1] * 1.0, p[2] * 1.0}, p[3] / 255.0);
+            }
+    }
+
     RgbaPicture toPicture() const {
         RgbaPicture picture(m_width, m_height);
         for (std::size_t i = 0; i < m_pixels.size(); ++i) {

@@ -18,7 +18,7 @@ constexpr Expected AllArtwork[] = {
     {IconAddDeleteFish, {24, 24}}, {IconAquariumSettings, {24, 24}},
     {IconCustomMusic, {24, 24}},   {IconCustomBackground, {24, 24}},
     {IconExit, {24, 24}},          {IconCheckOn, {16, 16}},
-    {IconCheckOff, {16, 16}},
+    {IconCheckOff, {16, 16}},      {BitmapFishKinds, {640, 400}},
 };
 
 TEST(UiArtworkTest, EveryIdGivesItsSizeAtOneAndTwoTimes) {
