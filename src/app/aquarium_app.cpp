@@ -1,6 +1,5 @@
 #include "app/aquarium_app.h"
 
-#include "app/custom_music_runner.h"
 #include "app/instance_lock_folder.h"
 #include "app/main_frame.h"
 #include "app/screen_blanking_inhibitor.h"
@@ -9,7 +8,6 @@
 #include "assets/embedded_assets.h"
 #include "audio/audio_device.h"
 #include "audio/built_in_music.h"
-#include "settings/registry_profile.h"
 #include "settings/settings_file.h"
 #include "settings/settings_folder.h"
 
@@ -49,15 +47,9 @@ bool CAquariumApp::OnInit() {
     m_audio = std::make_unique<AudioDevice>();
     m_builtInMusic = std::make_unique<BuiltInMusic>(*m_audio, AssetFolder(), ExtractAsset);
 
-    m_frame = new CMainFrame(m_state, ProcessServices{*m_settingsFile, *m_builtInMusic});
+    m_frame = new CMainFrame(m_state, ProcessServices{*m_settingsFile, *m_builtInMusic, *m_audio});
     SetTopWindow(m_frame);
     m_frame->ShowTank();
-    // The last step of the set-up: the user's music starts before the first tick, as its dialog would.
-    if (m_frame->view() != nullptr) {
-        m_customMusic =
-            std::make_unique<CustomMusicRunner>(*m_audio, m_state.random, m_state.musicFlags, *m_settingsFile,
-                                                readProfileVolume(settingsFolder()));
-    }
     m_blankingInhibitor = std::make_unique<ScreenBlankingInhibitor>(wxGetX11Display());
 
     m_started = true;
@@ -70,7 +62,6 @@ bool CAquariumApp::OnInit() {
 int CAquariumApp::OnExit() {
     // Released while the toolkit's X connection is still open.
     m_blankingInhibitor.reset();
-    m_customMusic.reset();
     m_builtInMusic.reset();
     m_audio.reset();
     return wxApp::OnExit();

@@ -3,6 +3,8 @@
 #include "app/process_state.h"
 #include "app/view_commands.h"
 #include "render/aquarium_scene.h"
+#include "render/user_picture_textures.h"
+#include "ui/tank_link.h"
 
 #include <memory>
 #include <wx/cursor.h>
@@ -11,12 +13,14 @@
 
 namespace quillmere {
 
+class BackgroundDialog;
 class IconMenu;
+class MusicDialog;
 
 // The child window that fills the main frame: it owns the OpenGL context and the scene, sets the scene
 // up once, and then draws one frame per tick of its 20 ms timer. A right click opens the popup menu,
 // whose commands set the interaction mode; the pointer is hidden over the tank while the mode is idle.
-class CAquariumView : public wxGLCanvas {
+class CAquariumView : public wxGLCanvas, public TankLink {
 public:
     // Whether this display offers the view's canvas: RGBA, double buffered, with a depth buffer.
     static bool isDisplaySupported();
@@ -33,11 +37,22 @@ public:
     // stopped early.
     void Teardown();
 
+    // TankLink: how the dialogs reach the tank.
+    CameraValues liveCamera() const override;
+    void setLiveCamera(const CameraValues& values) override;
+    void setTuneVolume(int yinliang) override;
+    unsigned int loadPicture(const std::string& path) override;
+    void releasePicture(unsigned int texture) override;
+    // The pictures' textures alive now.
+    int livePictureCount() const { return m_pictures.count(); }
+
 private:
     void SetupScene();
     bool CreateContext();
     void ReadScreenMetrics();
     void RenderFrame();
+    void CreateDialogs();
+    CustomBackdropPicture PublishedPicture() const;
 
     void OnTimer(wxTimerEvent& event);
     void OnPaint(wxPaintEvent& event);
@@ -61,10 +76,13 @@ private:
     std::unique_ptr<wxGLContext> m_context; // null until set-up made one, and after teardown
     wxTimer m_timer;
     bool m_inTick = false;
-    bool m_ticking = false;          // between CreateScene() and Teardown()
-    AquariumScene m_tank;            // made with the view: its fish draw from the generator before set-up
-    CustomBackdropPicture m_picture; // published by the Custom Background dialog
-    int m_screenWidth = 1680;        // physical pixels; replaced by the monitor's size in set-up
+    bool m_ticking = false;         // between CreateScene() and Teardown()
+    AquariumScene m_tank;           // made with the view: its fish draw from the generator before set-up
+    UserPictureTextures m_pictures; // the Custom Background dialog's pictures
+    // The modeless dialogs, made hidden at the end of the set-up; top-level windows the frame owns.
+    MusicDialog* m_musicDlg = nullptr;
+    BackgroundDialog* m_backgroundDlg = nullptr;
+    int m_screenWidth = 1680; // physical pixels; replaced by the monitor's size in set-up
     int m_screenHeight = 1050;
     int m_mode = ID_MODE_IDLE;  // the id of the last command, or ID_MODE_IDLE
     IconMenu* m_menu = nullptr; // a child window, deleted with the view

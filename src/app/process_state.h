@@ -6,6 +6,7 @@
 
 namespace quillmere {
 
+class AudioDevice;
 class BuiltInTune;
 class SettingsFile;
 
@@ -19,10 +20,11 @@ struct ProcessState {
 };
 
 // What the view reaches besides the shared state: the settings file, which reports a failed save only
-// once a run, and the built-in tune.
+// once a run, the built-in tune, and the sound output the user's music plays on.
 struct ProcessServices {
     SettingsFile& settingsFile;
     BuiltInTune& builtInTune;
+    const AudioDevice& audio;
 };
 
 } // namespace quillmere

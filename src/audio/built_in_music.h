@@ -28,9 +28,8 @@ public:
     void startBuiltInMusic(int yinliang) override;
     void stopBuiltInMusic() override;
 
-    // Applies a new "YINLIANG" at once, to both ears, whether or not the tune is playing; the
-    // settings dialog calls it while its "Sound" slider moves.
-    void setLevel(int yinliang);
+    // To both ears.
+    void setLevel(int yinliang) override;
     // 0 to 65535.
     int level() const { return m_level; }
     bool playing() const;

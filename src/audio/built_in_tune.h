@@ -11,6 +11,9 @@ public:
     virtual void startBuiltInMusic(int yinliang) = 0;
     // Silences it; cheap when it is already silent, as the tick calls it every 20 ms.
     virtual void stopBuiltInMusic() = 0;
+    // Applies a new "YINLIANG" at once, whether or not the tune is playing: the settings dialog's
+    // "Sound" slider.
+    virtual void setLevel(int yinliang) = 0;
 };
 
 } // namespace quillmere

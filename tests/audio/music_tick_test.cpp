@@ -13,6 +13,7 @@ class RecordingTune : public BuiltInTune {
 public:
     void startBuiltInMusic(int yinliang) override { starts.push_back(yinliang); }
     void stopBuiltInMusic() override { ++stops; }
+    void setLevel(int) override {}
 
     std::vector<int> starts;
     int stops = 0;

@@ -14,6 +14,11 @@ namespace quillmere {
 // Most pictures the Custom Background list holds.
 constexpr int MaxBackgroundPictures = 10;
 
+// The file chooser's filter: the three formats as they have always been offered, with ".jpeg" and
+// upper-case names as cameras write them.
+inline constexpr const char* PictureFileWildcard =
+    "(*.jpg;*.bmp;*.png)|*.jpg;*.jpeg;*.bmp;*.png;*.JPG;*.JPEG;*.BMP;*.PNG";
+
 // Period of the slideshow's timer, in milliseconds.
 constexpr int SlideshowTickMs = 200;
 
