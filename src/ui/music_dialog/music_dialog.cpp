@@ -81,6 +81,9 @@ void MusicDialog::BuildControls(int volume) {
     m_onOff = new SkinCheckBox(ownMusic->GetStaticBox(), ID_ON_OFF, "On/Off");
     m_onOff->setIcons(uiArtwork(IconCheckOn), uiArtwork(IconCheckOff));
     ownMusic->Add(m_onOff, wxSizerFlags(1).CentreVertical().Border(wxALL));
+    // The box is only as wide as what it holds; its label must fit too.
+    ownMusic->SetMinSize(
+        wxSize(ownMusic->GetStaticBox()->GetTextExtent("Use your own music").x + FromDIP(24), -1));
 
     auto* modes = new wxStaticBoxSizer(wxHORIZONTAL, this, "Play Modes");
     const char* modeLabels[] = {"Repeat One", "Repeat All", "Random "};
