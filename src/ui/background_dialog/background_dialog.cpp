@@ -119,7 +119,10 @@ void BackgroundDialog::BuildControls() {
     top->Add(m_list, wxSizerFlags(1).Expand().Border(wxLEFT | wxRIGHT));
     top->Add(modes, wxSizerFlags().Expand().Border(wxALL));
     top->Add(buttons, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM));
-    SetSizerAndFit(top);
+    // A margin around everything, as wide as the gaps between the groups are at their widest.
+    auto* margin = new wxBoxSizer(wxVERTICAL);
+    margin->Add(top, wxSizerFlags(1).Expand().Border(wxALL));
+    SetSizerAndFit(margin);
 }
 
 // Brings every control in line with the model after any change it reports.

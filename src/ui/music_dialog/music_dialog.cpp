@@ -128,7 +128,10 @@ void MusicDialog::BuildControls(int volume) {
     top->Add(m_list, wxSizerFlags(1).Expand().Border(wxALL));
     top->Add(buttons, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT));
     top->Add(volumeBox, wxSizerFlags().Expand().Border(wxALL));
-    SetSizerAndFit(top);
+    // A margin around everything, as wide as the gaps between the groups are at their widest.
+    auto* margin = new wxBoxSizer(wxVERTICAL);
+    margin->Add(top, wxSizerFlags(1).Expand().Border(wxALL));
+    SetSizerAndFit(margin);
 }
 
 // Brings every control in line with the player after any change it reports.
