@@ -1,6 +1,7 @@
 #include "ui/controls/gradient_button.h"
 
 #include "ui/controls/embossed_text.h"
+#include "ui/controls/shown_background.h"
 #include "ui/controls/wx_colour.h"
 
 #include <wx/dcbuffer.h>
@@ -74,6 +75,12 @@ void GradientButton::setTooltip(const wxString& text, bool activate) {
         UnsetToolTip();
 }
 
+void GradientButton::SetLabel(const wxString& label) {
+    wxControl::SetLabel(label);
+    InvalidateBestSize();
+    Refresh();
+}
+
 wxSize GradientButton::DoGetBestClientSize() const {
     const wxSize text = GetTextExtent(GetLabel());
     const wxSize icon = m_normalIcon.IsOk() ? m_normalIcon.GetPreferredLogicalSizeFor(this) : wxSize();
@@ -97,7 +104,7 @@ void GradientButton::OnPaint(wxPaintEvent&) {
     const bool hover = m_hover && enabled;
     const bool active = focused || m_pressed || isDefault();
 
-    const wxColour parentBackground = GetParent()->GetBackgroundColour();
+    const wxColour parentBackground = shownBackground(*this);
     dc.SetBrush(parentBackground);
     dc.SetPen(parentBackground);
     dc.DrawRectangle(client);

@@ -15,11 +15,15 @@ public:
     GradientButton(wxWindow* parent, wxWindowID id, const wxString& label);
 
     // Icon pair: "normal" shows while the pointer is over the button or it has the focus, "hot" the rest
-    // of the time. Both are drawn at the size of the normal one; a bundle that is not ok shows no icon.
+    // of the time, each at its own size left of the text (centred when the label is empty). Unless both
+    // bundles are ok the button shows no icon.
     void setIcons(const wxBitmapBundle& normal, const wxBitmapBundle& hot);
 
     // Sets the tooltip's text; with activate false the button shows no tooltip until it is set again.
     void setTooltip(const wxString& text, bool activate = true);
+
+    // Resizes to the new text's best size where the sizer allows, and repaints.
+    void SetLabel(const wxString& label) override;
 
     bool AcceptsFocus() const override { return true; }
 

@@ -3,6 +3,7 @@
 #include "ui/controls/wx_colour.h"
 
 #include <wx/app.h>
+#include <wx/filefn.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
 #include <wx/settings.h>
@@ -12,39 +13,14 @@ namespace quillmere {
 
 namespace {
 
-// Collects what the toolkit logs while it tries to open an address, to tell the user why it failed.
-class CollectingLog : public wxLog {
-public:
-    wxString text;
-
-protected:
-    void DoLogTextAtLevel(wxLogLevel level, const wxString& message) override {
-        if (level > wxLOG_Warning)
-            return;
-        if (!text.empty())
-            text += '\n';
-        text += message;
-    }
-};
-
-// Sends the toolkit's log to another target for as long as it lives.
-class LogRedirect {
-public:
-    explicit LogRedirect(wxLog& target) : m_previous(wxLog::SetActiveTarget(&target)) {}
-    ~LogRedirect() { wxLog::SetActiveTarget(m_previous); }
-    LogRedirect(const LogRedirect&) = delete;
-    LogRedirect& operator=(const LogRedirect&) = delete;
-
-private:
-    wxLog* m_previous;
-};
-
-bool launchBrowser(const wxString& address, wxString& logged) {
-    CollectingLog log;
-    const LogRedirect redirect(log);
-    const bool opened = wxLaunchDefaultBrowser(address);
-    logged = log.text;
-    return opened;
+// Why the desktop could not open an address. The toolkit only says that it failed; whether the
+// freedesktop opener is there at all is the one cause that can be told apart on Linux.
+wxString failureReason() {
+    wxString path;
+    wxString opener;
+    if (!wxGetEnv("PATH", &path) || !wxFindFileInPath(&opener, path, "xdg-open"))
+        return "There is no application associated\nwith web addresses (xdg-open was not found).";
+    return "The desktop could not start a web browser\nfor this address.";
 }
 
 } // namespace
@@ -55,30 +31,26 @@ LinkStatic::LinkStatic(wxWindow* parent, wxWindowID id, const wxString& label, c
     SetVisitedColour(toWxColour(VisitedColour));
     SetHoverColour(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT));
     SetToolTip(GetURL());
-    SetBackgroundColour(parent->GetBackgroundColour());
     Bind(wxEVT_HYPERLINK, &LinkStatic::OnLink, this);
 }
 
 void LinkStatic::OnLink(wxHyperlinkEvent&) {
-    wxString logged;
-    if (launchBrowser(GetURL(), logged)) {
-        SetVisited(true);
-        Refresh();
-        return;
+    bool opened = false;
+    {
+        // The toolkit would log its own vaguer error and show it later; the message below says it instead.
+        const wxLogNull quiet;
+        opened = wxLaunchDefaultBrowser(GetURL());
     }
-
     // The control marked itself visited before asking; an address that did not open was not visited.
-    SetVisited(false);
+    SetVisited(opened);
     const bool hover = wxRect(GetClientSize()).Contains(ScreenToClient(wxGetMousePosition()));
-    SetForegroundColour(hover ? GetHoverColour() : GetNormalColour());
+    SetForegroundColour(hover ? GetHoverColour() : opened ? GetVisitedColour() : GetNormalColour());
     Refresh();
+    if (opened)
+        return;
 
-    wxString reason = "No program to open web addresses could be started.\n"
-                      "Check that xdg-utils is installed and a default web browser is chosen.";
-    if (!logged.empty())
-        reason += "\n\n" + logged;
     wxBell();
-    wxMessageBox("Unable to open hyperlink:\n\n" + reason,
+    wxMessageBox("Unable to open hyperlink:\n\n" + failureReason(),
                  wxTheApp ? wxTheApp->GetAppDisplayName() : wxString(), wxOK | wxICON_EXCLAMATION, this);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/controls/skin_check_box.h"
 
 #include "ui/controls/embossed_text.h"
+#include "ui/controls/shown_background.h"
 #include "ui/controls/wrapped_text.h"
 #include "ui/controls/wx_colour.h"
 
@@ -74,6 +75,12 @@ int SkinCheckBox::indicatorSize() const {
     return FromDIP(RoundIndicatorSize);
 }
 
+void SkinCheckBox::SetLabel(const wxString& label) {
+    wxControl::SetLabel(label);
+    InvalidateBestSize();
+    Refresh();
+}
+
 wxSize SkinCheckBox::DoGetBestClientSize() const {
     const int indicator = indicatorSize();
     const wxSize text = GetTextExtent(GetLabel());
@@ -94,7 +101,9 @@ void SkinCheckBox::OnPaint(wxPaintEvent&) {
         dc.SetPen(*wxBLACK_PEN);
         dc.DrawRoundedRectangle(rect, FromDIP(2));
     } else {
-        const wxColour face = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE);
+        // The button face where the dialog shows it; a theme whose dialogs are lighter than its buttons
+        // would otherwise leave a grey box around every check box.
+        const wxColour face = shownBackground(*this);
         dc.SetBrush(face);
         dc.SetPen(face);
         dc.DrawRectangle(rect);

@@ -36,8 +36,10 @@ public:
     // Icons shown instead of the round indicator. Unless both bundles are ok the round indicator stays.
     void setIcons(const wxBitmapBundle& checked, const wxBitmapBundle& unchecked);
 
+    // Resizes to the new text's best size where the sizer allows, and repaints.
+    void SetLabel(const wxString& label) override;
+
     bool AcceptsFocus() const override { return true; }
-    bool HasTransparentBackground() override { return false; }
 
 protected:
     wxSize DoGetBestClientSize() const override;

@@ -1,5 +1,6 @@
 #include "ui/controls/skin_slider.h"
 
+#include "ui/controls/shown_background.h"
 #include "ui/controls/wx_colour.h"
 
 #include <wx/dcbuffer.h>
@@ -80,7 +81,7 @@ void SkinSlider::OnPaint(wxPaintEvent&) {
     dc.SetUserScale(scale, scale);
     const SliderLayout parts = layout();
 
-    const wxColour background = GetParent()->GetBackgroundColour();
+    const wxColour background = shownBackground(*this);
     dc.SetBrush(background);
     dc.SetPen(background);
     dc.DrawRectangle(wxRect(parts.client));
