@@ -9,6 +9,8 @@
 #include "ui/artwork/ui_artwork_ids.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <limits>
 
 namespace quillmere::uiart {
@@ -61,6 +63,42 @@ void paintCell(IconCanvas& canvas, double left, double top) {
     canvas.fill([&](Point p) { return outline(tile(p), 1.0); }, hex(0x4E94B0), 0.9);
 }
 
+// The ground the dialog's buttons, total and link stand on: pale water with faint ripples of light, a
+// few bubbles along the right and a strip of sand along the bottom, all soft enough for text to read on.
+void paintPanel(IconCanvas& canvas) {
+    constexpr double GridRight = FishKindGridOrigin + FishKindColumns * FishKindCellWidth;
+    constexpr double GridBottom = FishKindGridOrigin + FishKindRows * FishKindCellHeight;
+    const double h = FishKindsSize.height;
+    canvas.fill([](Point) { return -1.0; },
+                [h](Point p) {
+                    const double ripple = assetgen::fbm(p.x / 38.0, p.y / 22.0, 41, 3);
+                    // The ripples stay clear of the grid, so every tile lies on the same ground.
+                    const double outside = std::max(p.x - GridRight, p.y - GridBottom);
+                    const double light = assetgen::smoothstep(0.55, 0.75, ripple) * 0.6 * (1.0 - p.y / h) *
+                                         assetgen::smoothstep(4.0, 24.0, outside);
+                    const Colour water = assetgen::mix(hex(0xF5FBFD), hex(0xCFEAF3), p.y / h);
+                    return assetgen::mix(water, Colour{255, 255, 255}, light);
+                });
+    for (const auto& [x, y, r] : {std::array{560.0, 300.0, 6.0},
+                                  {584.0, 246.0, 4.0},
+                                  {548.0, 190.0, 5.0},
+                                  {600.0, 128.0, 3.0},
+                                  {570.0, 70.0, 4.5},
+                                  {596.0, 22.0, 3.0}}) {
+        const Point c{x, y};
+        canvas.fill([&](Point p) { return outline(circle(p, c, r), 1.0); }, hex(0x7FC3DA), 0.6);
+        canvas.fill(
+            [&](Point p) {
+                return circle(p, {x - r * 0.35, y - r * 0.35}, r * 0.3);
+            },
+            Colour{255, 255, 255}, 0.9);
+    }
+    const auto sand = [h](Point p) {
+        return h - 16 + 3 * std::sin(p.x / 47.0) + 2 * std::sin(p.x / 13.0 + 1) - p.y;
+    };
+    canvas.fill(sand, verticalGradient(hex(0xF1E2B8), hex(0xDCC48A), h - 22, h));
+}
+
 } // namespace
 
 RgbaPicture renderFishPortrait(int kind, int width, int height) {
@@ -93,11 +131,12 @@ RgbaPicture renderFishPortrait(int kind, int width, int height) {
 
 RgbaPicture makeFishKindsPicture(int scale) {
     IconCanvas canvas(FishKindsSize.width, FishKindsSize.height, scale);
-    canvas.fill([](Point) { return -1.0; },
-                verticalGradient(hex(0xF5FBFD), hex(0xCFEAF3), 0, FishKindsSize.height));
+    paintPanel(canvas);
     for (int kind = 0; kind < FishKindColumns * FishKindRows; ++kind) {
         const int left = FishKindCellWidth * (kind % FishKindColumns) + FishKindGridOrigin;
         const int top = FishKindCellHeight * (kind / FishKindColumns) + FishKindGridOrigin;
+        // The tile's shadow reaches a little past the cell.
+        canvas.limitTo(left - 4, top - 4, left + FishKindCellWidth + 4, top + FishKindCellHeight + 4);
         paintCell(canvas, left, top);
         const FishArea& area = FishKindFishArea;
         // A soft shadow on the sand below the fish.

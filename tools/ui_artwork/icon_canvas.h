@@ -5,6 +5,8 @@
 
 #include "../assets/shading.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -24,13 +26,23 @@ public:
 
     double scale() const { return m_scale; }
 
+    // Limits the following fills to a box in logical pixels, to spare painting a part of a large
+    // picture from testing every pixel of it.
+    void limitTo(double left, double top, double right, double bottom) {
+        m_limit = {std::max(0, static_cast<int>(std::floor(left * m_scale))),
+                   std::max(0, static_cast<int>(std::floor(top * m_scale))),
+                   std::min(m_width, static_cast<int>(std::ceil(right * m_scale))),
+                   std::min(m_height, static_cast<int>(std::ceil(bottom * m_scale)))};
+    }
+    void limitToAll() { m_limit = {0, 0, m_width, m_height}; }
+
     // Blends colour(p) over every pixel inside shape(p), with opacity; p is the pixel's centre in
     // logical units. softness widens the edge (in logical pixels) for glows and shadows.
     template <typename Shape, typename Fill>
     void fill(Shape shape, Fill colour, double opacity = 1.0, double softness = 0.0) {
         const double edge = 1.0 / m_scale + softness;
-        for (int y = 0; y < m_height; ++y)
-            for (int x = 0; x < m_width; ++x) {
+        for (int y = m_limit[1]; y < m_limit[3]; ++y)
+            for (int x = m_limit[0]; x < m_limit[2]; ++x) {
                 const Point p{(x + 0.5) / m_scale, (y + 0.5) / m_scale};
                 const double coverage = assetgen::clamp01(0.5 - shape(p) / edge) * opacity;
                 if (coverage > 0.0)
@@ -93,6 +105,8 @@ private:
     int m_width;
     int m_height;
     std::vector<Premultiplied> m_pixels;
+    std::array<int, 4> m_limit{0, 0, m_width,
+                               m_height}; // device pixels: left, top, right, bottom (exclusive)
 };
 
 // A vertical gradient from top (at y0) to bottom (at y1), in logical pixels.

@@ -20,6 +20,16 @@ double edge(double ax, double ay, double bx, double by, double px, double py) {
     return (bx - ax) * (py - ay) - (by - ay) * (px - ax);
 }
 
+// Whether a sample at edge value e of the edge from u to v is inside. A sample exactly on an edge belongs
+// to one of the two triangles that share it, the one that runs the edge downward (or rightward when
+// level), so shared edges are neither drawn twice nor left open.
+template <typename P> bool covers(double e, const P& u, const P& v) {
+    if (e != 0.0)
+        return e > 0.0;
+    const double dy = v.y - u.y;
+    return dy > 0.0 || (dy == 0.0 && v.x > u.x);
+}
+
 } // namespace
 
 SoftRasterizer::SoftRasterizer(int width, int height, int oversample)
@@ -152,10 +162,14 @@ void SoftRasterizer::triangle(const DrawState& state, const EyeVertex& va, const
     if (m_perspective &&
         (-va.position.z < m_box[4] || -vb.position.z < m_box[4] || -vc.position.z < m_box[4]))
         return;
-    const Projected a = project(state, va), b = project(state, vb), c = project(state, vc);
-    const double area = edge(a.x, a.y, b.x, b.y, c.x, c.y);
-    if (std::abs(area) < 1e-12)
+    const Projected a = project(state, va), first = project(state, vb), second = project(state, vc);
+    const double signedArea = edge(a.x, a.y, first.x, first.y, second.x, second.y);
+    if (std::abs(signedArea) < 1e-12)
         return;
+    // Wound one way, so that the rule for samples on an edge below holds for every triangle.
+    const Projected& b = signedArea > 0 ? first : second;
+    const Projected& c = signedArea > 0 ? second : first;
+    const double area = std::abs(signedArea);
     const int x0 = std::max(0, static_cast<int>(std::floor(std::min({a.x, b.x, c.x}))));
     const int x1 = std::min(m_samplesX - 1, static_cast<int>(std::ceil(std::max({a.x, b.x, c.x}))));
     const int y0 = std::max(0, static_cast<int>(std::floor(std::min({a.y, b.y, c.y}))));
@@ -163,12 +177,12 @@ void SoftRasterizer::triangle(const DrawState& state, const EyeVertex& va, const
     for (int y = y0; y <= y1; ++y)
         for (int x = x0; x <= x1; ++x) {
             const double px = x + 0.5, py = y + 0.5;
-            const double w0 = edge(b.x, b.y, c.x, c.y, px, py) / area;
-            const double w1 = edge(c.x, c.y, a.x, a.y, px, py) / area;
-            const double w2 = 1.0 - w0 - w1;
-            if (w0 < 0 || w1 < 0 || w2 < 0)
+            const double e0 = edge(b.x, b.y, c.x, c.y, px, py);
+            const double e1 = edge(c.x, c.y, a.x, a.y, px, py);
+            const double e2 = edge(a.x, a.y, b.x, b.y, px, py);
+            if (!covers(e0, b, c) || !covers(e1, c, a) || !covers(e2, a, b))
                 continue;
-            shade(state, x, y, {w0, w1, w2}, a, b, c);
+            shade(state, x, y, {e0 / area, e1 / area, e2 / area}, a, b, c);
         }
 }
 

@@ -15,10 +15,18 @@ struct Expected {
 };
 
 constexpr Expected AllArtwork[] = {
-    {IconAddDeleteFish, {24, 24}}, {IconAquariumSettings, {24, 24}},
-    {IconCustomMusic, {24, 24}},   {IconCustomBackground, {24, 24}},
-    {IconExit, {24, 24}},          {IconCheckOn, {16, 16}},
-    {IconCheckOff, {16, 16}},      {BitmapFishKinds, {640, 400}},
+    {IconAddDeleteFish, {24, 24}},
+    {IconAquariumSettings, {24, 24}},
+    {IconCustomMusic, {24, 24}},
+    {IconCustomBackground, {24, 24}},
+    {IconExit, {24, 24}},
+    {IconCheckOn, {16, 16}},
+    {IconCheckOff, {16, 16}},
+    {BitmapBackdropPreview0, {160, 100}},
+    {BitmapBackdropPreview1, {160, 100}},
+    {BitmapBackdropPreview2, {160, 100}},
+    {BitmapBackdropPreview3, {160, 100}},
+    {BitmapFishKinds, {640, 400}},
 };
 
 TEST(UiArtworkTest, EveryIdGivesItsSizeAtOneAndTwoTimes) {
