@@ -164,9 +164,10 @@ wait_for_menu_closed() {
     done
 }
 
-# Clicks item INDEX of the open menu (0 at the top; items are 48 pixels high inside a 1-pixel frame).
+# Clicks item INDEX of the open menu (0 at the top; items are 48 pixels high inside a 1-pixel frame)
+# with BUTTON, the left one unless given: choose_item INDEX [BUTTON]
 choose_item() {
-    xdotool mousemove $((MENU_X + MENU_WIDTH / 2)) $((MENU_Y + 1 + 48 * $1 + 24)) click 1
+    xdotool mousemove $((MENU_X + MENU_WIDTH / 2)) $((MENU_Y + 1 + 48 * $1 + 24)) click "${2:-1}"
 }
 
 # The bounding box, WxH+X+Y, of the pixels of one colour: colour_box IMAGE COLOUR
@@ -412,12 +413,13 @@ menu_escape)
     end_with_escape
     ;;
 menu_exit)
-    # "  Exit" by the mouse, then by the keyboard (Up from no selection takes the last item).
+    # "  Exit" by the right button (the left one chooses in menu_cursor), then by the keyboard: Up from
+    # no selection takes the last item.
     for how in mouse keyboard; do
         start_tank
         open_menu 640 400
         if [ "$how" = mouse ]; then
-            choose_item 4
+            choose_item 4 3
         else
             xdotool key Up Return
         fi
