@@ -2,12 +2,15 @@
 
 #include "app/instance_lock_folder.h"
 #include "app/main_frame.h"
+#include "app/private_scratch_folder.h"
 #include "app/screen_blanking_inhibitor.h"
 #include "app/termination_signals.h"
 #include "assets/asset_folder.h"
 #include "assets/embedded_assets.h"
 #include "audio/audio_device.h"
+#include "audio/audio_levels.h"
 #include "audio/built_in_music.h"
+#include "settings/registry_profile.h"
 #include "settings/settings_file.h"
 #include "settings/settings_folder.h"
 
@@ -43,14 +46,30 @@ bool CAquariumApp::OnInit() {
         return false;
     }
 
-    m_settingsFile = std::make_unique<SettingsFile>(settingsFolder());
+    const std::optional<std::filesystem::path> folder = settingsFolder();
+    std::string assetFolder = AssetFolder();
+    if (!folder) {
+        std::fputs("Quillmere: no home folder can be found (HOME is not set and the user has no entry in the "
+                   "password database); the aquarium runs on its default settings and saves nothing.\n",
+                   stderr);
+        m_scratchFolder = PrivateScratchFolder::create();
+        if (m_scratchFolder) {
+            assetFolder = m_scratchFolder->path().string() + "/";
+        }
+    }
+    m_settingsFile = std::make_unique<SettingsFile>(folder);
     m_audio = std::make_unique<AudioDevice>();
-    m_builtInMusic = std::make_unique<BuiltInMusic>(*m_audio, AssetFolder(), ExtractAsset);
+    m_builtInMusic = std::make_unique<BuiltInMusic>(*m_audio, embeddedAssetTable());
 
-    m_frame = new CMainFrame(m_state, ProcessServices{*m_settingsFile, *m_builtInMusic, *m_audio});
+    const int musicVolume = folder ? readProfileVolume(*folder) : MaxMusicVolume;
+    m_frame = new CMainFrame(
+        m_state, ProcessServices{*m_settingsFile, *m_builtInMusic, *m_audio, assetFolder, musicVolume});
     SetTopWindow(m_frame);
     m_frame->ShowTank();
-    m_blankingInhibitor = std::make_unique<ScreenBlankingInhibitor>(wxGetX11Display());
+    // The desktop's idle and lock policy applies unless the person asked for the screen to stay on.
+    if (m_settingsFile->readKeepScreenOn()) {
+        m_blankingInhibitor = std::make_unique<ScreenBlankingInhibitor>(wxGetX11Display());
+    }
 
     m_started = true;
     if (m_closeRequested) {
@@ -60,6 +79,10 @@ bool CAquariumApp::OnInit() {
 }
 
 int CAquariumApp::OnExit() {
+    // The settings dialog saves lazily while it is open; what it wrote reaches the disk at the latest here.
+    if (m_settingsFile) {
+        m_settingsFile->flushToDisk();
+    }
     // Released while the toolkit's X connection is still open.
     m_blankingInhibitor.reset();
     m_builtInMusic.reset();

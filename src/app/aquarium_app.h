@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/private_scratch_folder.h"
 #include "app/process_state.h"
 
 #include <memory>
+#include <optional>
 #include <wx/app.h>
 #include <wx/snglinst.h>
 #include <wx/weakref.h>
@@ -37,6 +39,8 @@ private:
     bool anotherCopyRuns();
 
     ProcessState m_state;
+    // Where the pictures are extracted when no home folder can be found; removed last.
+    std::optional<PrivateScratchFolder> m_scratchFolder;
     std::unique_ptr<SettingsFile> m_settingsFile;
     std::unique_ptr<AudioDevice> m_audio; // opened after the guards, closed after the tune
     std::unique_ptr<BuiltInMusic> m_builtInMusic;

@@ -1,11 +1,8 @@
 #include "app/aquarium_view.h"
 
-#include "assets/asset_folder.h"
 #include "audio/music_tick.h"
 #include "render/gl_setup.h"
-#include "settings/registry_profile.h"
 #include "settings/settings_file.h"
-#include "settings/settings_folder.h"
 #include "ui/artwork/ui_artwork.h"
 #include "ui/background_dialog/background_dialog.h"
 #include "ui/menu/icon_menu.h"
@@ -92,7 +89,7 @@ void CAquariumView::SetupScene() {
     }
     ReadScreenMetrics();
     if (!m_tank.setUp(m_state.random, m_services.settingsFile, m_state.settings, m_state.camera,
-                      AssetFolder())) {
+                      m_services.assetFolder)) {
         wxMessageBox("MAP SIZE ERROR", "Quillmere", wxOK, GetParent());
     }
     CreateDialogs();
@@ -103,7 +100,7 @@ void CAquariumView::SetupScene() {
 void CAquariumView::CreateDialogs() {
     wxWindow* frame = wxGetTopLevelParent(this);
     m_musicDlg = new MusicDialog(frame, m_services.audio, m_state.random, m_state.musicFlags,
-                                 m_services.settingsFile, readProfileVolume(settingsFolder()));
+                                 m_services.settingsFile, m_services.musicVolume);
     m_backgroundDlg = new BackgroundDialog(frame, *this, m_state.random, m_services.settingsFile);
 }
 

@@ -1,7 +1,6 @@
 #include "app/main_frame.h"
 
 #include "app/aquarium_view.h"
-#include "settings/settings_folder.h"
 #include "ui/artwork/ui_artwork.h"
 
 #include <filesystem>
@@ -41,7 +40,7 @@ CMainFrame::CMainFrame(ProcessState& state, const ProcessServices& services)
     SetIcons(programIcons());
     // The folder for the settings file and the extracted media must exist before the view is made.
     std::error_code error;
-    if (!std::filesystem::is_directory(settingsFolder(), error)) {
+    if (services.assetFolder.empty() || !std::filesystem::is_directory(services.assetFolder, error)) {
         wxMessageBox("Error Find TempPath.", "ERROR", wxOK);
         AddPlaceholder();
     } else if (!CAquariumView::isDisplaySupported()) {

@@ -4,6 +4,8 @@
 #include "core/random.h"
 #include "settings/aquarium_settings.h"
 
+#include <string>
+
 namespace quillmere {
 
 class AudioDevice;
@@ -20,11 +22,14 @@ struct ProcessState {
 };
 
 // What the view reaches besides the shared state: the settings file, which reports a failed save only
-// once a run, the built-in tune, and the sound output the user's music plays on.
+// once a run, the built-in tune, the sound output the user's music plays on, the folder the embedded
+// pictures are extracted into, and the music player's starting volume.
 struct ProcessServices {
     SettingsFile& settingsFile;
     BuiltInTune& builtInTune;
     const AudioDevice& audio;
+    std::string assetFolder; // ends with "/"; empty when there is no folder for them
+    int musicVolume;         // the profile's "Settings"/"Volume", 0 to 1000
 };
 
 } // namespace quillmere

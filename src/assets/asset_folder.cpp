@@ -5,7 +5,8 @@
 namespace quillmere {
 
 std::string AssetFolder() {
-    return settingsFolder().string() + "/";
+    const auto folder = settingsFolder();
+    return folder ? folder->string() + "/" : std::string();
 }
 
 } // namespace quillmere

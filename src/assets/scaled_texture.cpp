@@ -5,6 +5,7 @@
 #include "assets/tight_pixel_rows.h"
 
 #include <GL/glu.h>
+#include <new>
 #include <vector>
 
 namespace quillmere {
@@ -17,6 +18,18 @@ GLenum glFormat(BitmapPixelFormat format) {
 // The scaling treats every channel alike, so blue-first rows scale correctly under the name GL_RGB.
 GLenum scalingFormat(BitmapPixelFormat format) {
     return format == BitmapPixelFormat::Bgra ? GL_BGRA_EXT : GL_RGB;
+}
+
+// Room for the scaled copy, or nothing when the memory cannot be had: the picture is then uploaded at
+// its own size, which the driver may still take.
+std::vector<std::uint8_t> scaledCopyBuffer(const ScaledUpload& upload) {
+    try {
+        return std::vector<std::uint8_t>(static_cast<std::size_t>(upload.width) *
+                                         static_cast<std::size_t>(upload.height) *
+                                         static_cast<std::size_t>(bytesPerPixel(upload.format)));
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
 }
 
 } // namespace
@@ -38,10 +51,10 @@ LoadedTexture LoadScaledTexture(const std::string& path) {
 
     const TightPixelRows rows;
     const GLenum format = glFormat(upload.format);
-    if (upload.scale) {
-        std::vector<std::uint8_t> scaled(static_cast<std::size_t>(upload.width) *
-                                         static_cast<std::size_t>(upload.height) *
-                                         static_cast<std::size_t>(bytesPerPixel(upload.format)));
+    std::vector<std::uint8_t> scaled;
+    if (upload.scale)
+        scaled = scaledCopyBuffer(upload);
+    if (!scaled.empty()) {
         const GLenum inFormat = scalingFormat(upload.format);
         if (gluScaleImage(inFormat, image->width, image->height, GL_UNSIGNED_BYTE, image->pixels.data(),
                           upload.width, upload.height, GL_UNSIGNED_BYTE, scaled.data()) == 0) {

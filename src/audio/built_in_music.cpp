@@ -1,26 +1,22 @@
 #include "audio/built_in_music.h"
 
 #include "assets/asset_catalogue.h"
-#include "assets/asset_extraction.h"
+#include "assets/asset_scrambling.h"
 #include "audio/audio_levels.h"
 
 #include <SDL_mixer.h>
 
-#include <cstdio>
+#include <cstdint>
+#include <vector>
 
 namespace quillmere {
-namespace {
-
-constexpr const char* MusicAssetName = "Music";
-
-} // namespace
 
 void BuiltInMusic::ChunkDeleter::operator()(Mix_Chunk* chunk) const {
     Mix_FreeChunk(chunk);
 }
 
-BuiltInMusic::BuiltInMusic(const AudioDevice& device, std::string assetFolder, AssetExtractor extract)
-    : m_device(device), m_folder(std::move(assetFolder)), m_extract(std::move(extract)) {}
+BuiltInMusic::BuiltInMusic(const AudioDevice& device, AssetTable assets)
+    : m_device(device), m_assets(assets) {}
 
 BuiltInMusic::~BuiltInMusic() {
     stopBuiltInMusic();
@@ -30,16 +26,19 @@ void BuiltInMusic::startBuiltInMusic(int yinliang) {
     if (!m_device.available())
         return;
     stopBuiltInMusic();
-    const std::string packedFile = m_folder + MusicAssetName + ".ad";
-    const std::string usableFile = m_folder + usableAssetFileName(MusicAssetName);
-    m_extract(MusicAssetId, m_folder, MusicAssetName);
     setLevel(yinliang);
-    // The whole tune is decoded into memory, so both files can go as soon as it plays.
-    m_chunk.reset(Mix_LoadWAV(usableFile.c_str()));
+    const auto stored = findAsset(m_assets, MusicAssetId);
+    if (!stored)
+        return;
+    std::vector<std::uint8_t> wave(stored->begin(), stored->end());
+    unscrambleBytes(wave);
+    // The mixer decodes the whole tune into its chunk, so the unscrambled bytes can go once it is made.
+    SDL_RWops* source = SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()));
+    if (source == nullptr)
+        return;
+    m_chunk.reset(Mix_LoadWAV_RW(source, 1));
     if (m_chunk)
         Mix_PlayChannel(AudioDevice::TuneChannel, m_chunk.get(), -1);
-    std::remove(packedFile.c_str());
-    std::remove(usableFile.c_str());
 }
 
 void BuiltInMusic::stopBuiltInMusic() {

@@ -1,26 +1,22 @@
 #pragma once
 
+#include "assets/asset_table.h"
 #include "audio/audio_device.h"
 #include "audio/built_in_tune.h"
 
-#include <functional>
 #include <memory>
-#include <string>
 
 struct Mix_Chunk;
 
 namespace quillmere {
 
-// Extracts embedded resource id into folder + name + ".ad" and its usable file; returns 1 when the
-// resource exists. ExtractAsset in the program, a table of their own in the tests.
-using AssetExtractor = std::function<int(int id, const std::string& folder, const std::string& name)>;
-
-// The built-in tune: embedded resource 227, extracted as "Music" into the asset folder, loaded into
-// memory, looped on the mixer channel kept for it, and its two files deleted at once.
+// The built-in tune: embedded resource 227, unscrambled in memory and decoded by the mixer straight
+// from there (it never touches the disk, so restarting it cannot fail on a full or read-only folder),
+// looped on the mixer channel kept for it.
 class BuiltInMusic : public BuiltInTune {
 public:
-    // assetFolder ends with "/" (AssetFolder()).
-    BuiltInMusic(const AudioDevice& device, std::string assetFolder, AssetExtractor extract);
+    // assets: embeddedAssetTable() in the program, a table of their own in the tests.
+    BuiltInMusic(const AudioDevice& device, AssetTable assets);
     ~BuiltInMusic() override;
     BuiltInMusic(const BuiltInMusic&) = delete;
     BuiltInMusic& operator=(const BuiltInMusic&) = delete;
@@ -40,8 +36,7 @@ private:
     };
 
     const AudioDevice& m_device;
-    std::string m_folder;
-    AssetExtractor m_extract;
+    AssetTable m_assets;
     std::unique_ptr<Mix_Chunk, ChunkDeleter> m_chunk;
     int m_level = 0;
 };

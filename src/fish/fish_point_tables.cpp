@@ -10,8 +10,9 @@ namespace {
 constexpr float Pi = std::numbers::pi_v<float>;
 
 // The body outline at seven evenly spaced stations from the snout (u = 0, x = -0.5) to the tail stalk
-// (u = 1, x = 0.08): deepest a little behind the gills, the belly deeper than the back is high.
-constexpr std::array<float, 7> TopKeys = {0.012f, 0.120f, 0.182f, 0.196f, 0.160f, 0.095f, 0.048f};
+// (u = 1, x = 0.08): a steep forehead up to a high back that carries the dorsal fin's base from
+// z = 0.37 down to 0.23, deepest a little behind the gills, the belly shallower than the back is high.
+constexpr std::array<float, 7> TopKeys = {0.012f, 0.270f, 0.350f, 0.372f, 0.330f, 0.225f, 0.100f};
 constexpr std::array<float, 7> BottomKeys = {-0.012f, -0.100f, -0.158f, -0.170f, -0.134f, -0.076f, -0.040f};
 constexpr std::array<float, 7> HalfWidthKeys = {0.010f, 0.058f, 0.074f, 0.073f, 0.060f, 0.038f, 0.022f};
 
@@ -30,11 +31,14 @@ float sAlong(float x) {
 float tAround(float theta) {
     return BackT + 0.5f * theta / Pi;
 }
-// Fins on the midline take the skin at their height: above the back rows for the dorsal fin, below the
-// belly rows for the fins beneath, through the middle of the body for the tail.
+// Fins on the midline take the skin at their height: below the belly rows for the fins beneath,
+// through the middle of the body for the tail.
 float tOfHeight(float z) {
     return BackT + 0.25f - z * 1.2f;
 }
+// The dorsal fins take it by their height above the back: the back rows' colour at the root, the
+// skin's dorsal colours out to the tip.
+float tAboveBack(float x, float z);
 // The paired fins read the band below the belly rows, from their root to their edge.
 constexpr float PairedFinRootT = BackT + 0.52f;
 constexpr float PairedFinEdgeT = BackT + 0.66f;
@@ -98,6 +102,13 @@ FishPoint midlinePoint(float x, float z) {
     return {x, 0.0f, z, 0.0f, -1.0f, 0.0f, sAlong(x), tOfHeight(z)};
 }
 
+// A point of a fin on the back, read from the skin by its height above the back.
+FishPoint dorsalPoint(float x, float z) {
+    FishPoint p = midlinePoint(x, z);
+    p.t = tAboveBack(x, z);
+    return p;
+}
+
 // sin(pi f) for f in 0..1, never the tiny negative that rounding gives at f = 1.
 float arch(float f) {
     return std::max(std::sin(Pi * f), 0.0f);
@@ -143,25 +154,26 @@ template <std::size_t Rows, std::size_t Points> FishPointRows<Rows, Points> make
 float backAt(float x) {
     return bodySectionAt(x).top;
 }
+
+float tAboveBack(float x, float z) {
+    return BackT + 0.015f - (z - backAt(x)) * 1.2f;
+}
 float bellyAt(float x) {
     return bodySectionAt(x).bottom;
 }
 
 // The common dorsal: a rising front edge, highest a fifth of the way back, then sloping to the rear. The
-// root sits low enough to stay inside the back where the kinds stretch and shift it.
+// root sits just inside the back, from z = 0.37 at the front to 0.23 at the rear.
 FishPointRows<2, 25> makeDorsalShared() {
     FishPointRows<2, 25> rows{};
     for (int i = 0; i < 25; ++i) {
         const float f = static_cast<float>(i) / 22.0f;
         const float x = -0.225f + 0.195f * f;
-        const float root =
-            std::min({backAt(x), backAt(1.5f * x), backAt(2.5f * x + 0.14f), backAt(-0.5f * x - 0.25f)}) -
-            0.012f;
         const float height = f < 0.2f ? 0.17f * (0.45f + 0.55f * std::sin(0.5f * Pi * f / 0.2f))
                                       : 0.17f * (1.0f - 0.72f * (f - 0.2f) / 0.8f);
-        rows[0][i] = midlinePoint(x, root);
+        rows[0][i] = dorsalPoint(x, backAt(x) - 0.012f);
         const float edgeX = x + 0.05f - 0.02f * f;
-        rows[1][i] = midlinePoint(edgeX, backAt(x) + height);
+        rows[1][i] = dorsalPoint(edgeX, backAt(x) + height);
     }
     return rows;
 }
@@ -171,8 +183,8 @@ FishPointRows<2, 10> makeDorsalRounded() {
     for (int i = 0; i < 10; ++i) {
         const float f = fraction(i, 10);
         const float x = -0.15f + 0.18f * f;
-        rows[0][i] = midlinePoint(x, backAt(x) - 0.012f);
-        rows[1][i] = midlinePoint(x + 0.035f, backAt(x) + 0.03f + 0.09f * std::sin(Pi * (0.15f + 0.8f * f)));
+        rows[0][i] = dorsalPoint(x, backAt(x) - 0.012f);
+        rows[1][i] = dorsalPoint(x + 0.035f, backAt(x) + 0.04f + 0.12f * std::sin(Pi * (0.15f + 0.8f * f)));
     }
     return rows;
 }
@@ -183,11 +195,11 @@ FishPointRows<3, 7> makeDorsalSwept() {
     for (int i = 0; i < 7; ++i) {
         const float f = fraction(i, 7);
         const float x = -0.2f + 0.25f * f;
-        const FishPoint root = midlinePoint(x, backAt(x) - 0.012f);
-        const FishPoint edge = midlinePoint(-0.13f + 0.36f * f, backAt(-0.13f) + 0.07f + 0.2f * f * f);
+        const FishPoint root = dorsalPoint(x, backAt(x) - 0.012f);
+        const FishPoint edge = dorsalPoint(-0.13f + 0.36f * f, backAt(-0.13f) + 0.07f + 0.2f * f * f);
         rows[0][i] = root;
         rows[2][i] = edge;
-        rows[1][i] = midlinePoint(0.5f * (root.x + edge.x), 0.5f * (root.z + edge.z) + 0.02f);
+        rows[1][i] = dorsalPoint(0.5f * (root.x + edge.x), 0.5f * (root.z + edge.z) + 0.02f);
     }
     return rows;
 }
@@ -198,9 +210,9 @@ FishPointRows<2, 16> makeDorsalLong() {
     for (int i = 0; i < 16; ++i) {
         const float f = fraction(i, 16);
         const float x = -0.31f + 0.34f * f;
-        rows[0][i] = midlinePoint(x, backAt(x) - 0.012f);
+        rows[0][i] = dorsalPoint(x, backAt(x) - 0.012f);
         const float height = 0.05f + 0.05f * std::sin(Pi * std::min(f * 1.6f, 1.0f) * 0.5f) - 0.02f * f;
-        rows[1][i] = midlinePoint(x + 0.025f, backAt(x) + height);
+        rows[1][i] = dorsalPoint(x + 0.025f, backAt(x) + height);
     }
     return rows;
 }

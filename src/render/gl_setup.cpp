@@ -27,6 +27,8 @@ void ApplyFixedGlState() {
     glEnable(GL_COLOR_MATERIAL);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glEnable(GL_BLEND);
+    // Set here and not only after the bubbles, so that a tank without bubbles blends the same way.
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 
 void ApplyStartupFog() {

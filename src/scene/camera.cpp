@@ -1,11 +1,16 @@
 #include "scene/camera.h"
 
+#include <algorithm>
+
 namespace quillmere {
 
 void UpdateCamera(CameraState& camera, const AquariumSettings& settings, CameraValues& values) {
     if (settings.autoViews == 0) {
-        camera.eyeX = static_cast<float>(values.liveLeftRight) * 0.01f - 35.0f;
-        camera.cameraZoom = -static_cast<float>(values.liveNearFar) * 0.01f;
+        // A value from outside the sliders' ranges (a hand-edited file) would put the camera far
+        // outside the tank; it stops at the slider's end instead.
+        camera.eyeX =
+            static_cast<float>(std::clamp(values.liveLeftRight, 0, MaxViewLeftRight)) * 0.01f - 35.0f;
+        camera.cameraZoom = -static_cast<float>(std::clamp(values.liveNearFar, 0, MaxViewNearFar)) * 0.01f;
         return;
     }
 

@@ -1,5 +1,6 @@
 #include "scene/scene.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace quillmere {
@@ -34,7 +35,8 @@ bool Scene::setUpLoaded(Random& random, const AquariumSettings& settings) {
 }
 
 int Scene::bubbleAmount(const AquariumSettings& settings) const {
-    return 1000 - settings.bubbleSetting;
+    // Bounded first, so that no setting can overflow the subtraction; the pool holds 1000 at most anyway.
+    return MaxBubbleSetting - std::clamp(settings.bubbleSetting, 0, MaxBubbleSetting);
 }
 
 void Scene::setUpBubbles(Random& random, const AquariumSettings& settings) {
@@ -54,8 +56,10 @@ const SceneFrame& Scene::frame(Random& random, const AquariumSettings& settings,
     UpdateCamera(m_camera, settings, camera);
     out.eyeX = m_camera.eyeX;
     out.cameraZoom = m_camera.cameraZoom;
-    out.lightIntensity = static_cast<float>(100 - settings.light) * 0.01f;
-    out.fogDensity = static_cast<float>(25 - settings.fog) * 0.0005f;
+    // Start-up repairs both; a record filled elsewhere is held to the same ranges here.
+    out.lightIntensity =
+        static_cast<float>(MaxLightSetting - std::clamp(settings.light, 0, MaxLightSetting)) * 0.01f;
+    out.fogDensity = static_cast<float>(MaxFogSetting - std::clamp(settings.fog, 0, MaxFogSetting)) * 0.0005f;
 
     out.bubblesDrawn = settings.background == 0;
     out.bubbleCount = 0;

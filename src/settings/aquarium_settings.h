@@ -45,6 +45,13 @@ struct AquariumSettings {
     int viewNearFar = 0;                        // "VIEWSNEARFAR": 0..2000, zoom = -value * 0.01
 };
 
+// The ends of the dialog's view sliders and of the bubble, fog and light settings.
+constexpr int MaxViewLeftRight = 7000;
+constexpr int MaxViewNearFar = 2000;
+constexpr int MaxBubbleSetting = 1000;
+constexpr int MaxFogSetting = 25;
+constexpr int MaxLightSetting = 100;
+
 // The camera's live slider positions, kept up to date by the auto-view sweep.
 struct CameraValues {
     int liveLeftRight = 0; // 0..7000

@@ -48,6 +48,12 @@ ProfileDocument::Line ProfileDocument::classify(std::string text) {
 
 ProfileDocument ProfileDocument::parse(std::string_view bytes) {
     ProfileDocument doc;
+    // Editors that write one would otherwise hide the first section header behind it.
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(ByteOrderMark)) {
+        doc.m_byteOrderMark = true;
+        bytes.remove_prefix(ByteOrderMark.size());
+    }
     std::size_t start = 0;
     bool newlineChosen = false;
     while (start < bytes.size()) {
@@ -70,7 +76,7 @@ ProfileDocument ProfileDocument::parse(std::string_view bytes) {
 }
 
 std::string ProfileDocument::text() const {
-    std::string out;
+    std::string out = m_byteOrderMark ? "\xEF\xBB\xBF" : "";
     for (const Line& line : m_lines) {
         out += line.text;
         out += m_newline;

@@ -58,6 +58,7 @@ private:
 
     std::vector<Line> m_lines;
     std::string m_newline = "\n";
+    bool m_byteOrderMark = false; // the file starts with UTF-8's; kept on writing, never part of a line
     bool m_changed = false;
 };
 

@@ -49,7 +49,8 @@ std::string valueText(const AquariumKey& key, const AquariumSettings& values, in
 
 } // namespace
 
-SettingsFile::SettingsFile(std::filesystem::path folder) : m_file(std::move(folder) / SettingsFileName) {}
+SettingsFile::SettingsFile(std::optional<std::filesystem::path> folder, ProfileFileCalls calls)
+    : m_file(folder ? *folder / SettingsFileName : std::filesystem::path(), std::move(calls)) {}
 
 void SettingsFile::loadStartupSettings(Random& random, AquariumSettings& settings, CameraValues& camera) {
     ProfileDocument doc = m_file.load();
@@ -112,11 +113,12 @@ std::array<std::string, AquariumKeyCount> SettingsFile::readAquariumSettings() {
     return texts;
 }
 
-void SettingsFile::saveAquariumSettings(const AquariumSettings& values, AquariumSettings& settings) {
+void SettingsFile::saveAquariumSettings(const AquariumSettings& values, AquariumSettings& settings,
+                                        SaveDurability durability) {
     ProfileDocument doc = m_file.load();
     for (int index = 0; index < AquariumKeyCount; ++index)
         doc.write(AquariumSection, AquariumKeys[index].name, valueText(AquariumKeys[index], values, index));
-    m_file.save(doc);
+    m_file.save(doc, durability);
 
     const std::array<int, FishKindCount> counts = settings.fishCount;
     settings = values;
@@ -188,6 +190,10 @@ void SettingsFile::saveMusicList(const MusicListState& state) {
     doc.write(MusicSection, "OwnMusic", flagText(state.ownMusic));
     writePaths(doc, MusicSection, "MusicSum", "MusicList", state.paths);
     m_file.save(doc);
+}
+
+bool SettingsFile::readKeepScreenOn() {
+    return readFlag(m_file.load(), DisplaySection, "KeepScreenOn");
 }
 
 } // namespace quillmere

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,7 +40,9 @@ constexpr int MaxStoredListLength = 1000;
 // and replaces it atomically once at its end when it changed anything.
 class SettingsFile {
 public:
-    explicit SettingsFile(std::filesystem::path folder);
+    // No folder (no home folder could be found): every load reads as a missing file and nothing is saved.
+    explicit SettingsFile(std::optional<std::filesystem::path> folder,
+                          ProfileFileCalls calls = ProfileFileCalls::system());
 
     const std::filesystem::path& path() const { return m_file.path(); }
 
@@ -51,8 +54,13 @@ public:
     std::array<std::string, AquariumKeyCount> readAquariumSettings();
 
     // Writes the 27 keys from the dialog's values, then copies them into the record
-    // (all but the fish counts; the two phases become 0 there).
-    void saveAquariumSettings(const AquariumSettings& values, AquariumSettings& settings);
+    // (all but the fish counts; the two phases become 0 there). The dialog's 100 ms timer saves lazily:
+    // the file is replaced only when its text changes, without waiting for the disk.
+    void saveAquariumSettings(const AquariumSettings& values, AquariumSettings& settings,
+                              SaveDurability durability = SaveDurability::Durable);
+
+    // Makes what lazy saves wrote reach the disk: on the dialog's close and at program exit.
+    void flushToDisk() { m_file.flushToDisk(); }
 
     // Fish0 to Fish14 as integers; a missing key gives 0 and nothing is written.
     std::array<int, FishKindCount> loadFishCounts();
@@ -65,6 +73,10 @@ public:
 
     MusicListState loadMusicList();
     void saveMusicList(const MusicListState& state);
+
+    // "KeepScreenOn" in the section "Display" is exactly 1: hold off screen blanking (and with it the
+    // desktop's idle lock) while the tank shows. Only a person sets it; the program never writes it.
+    bool readKeepScreenOn();
 
 private:
     ProfileFile m_file;

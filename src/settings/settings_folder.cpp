@@ -10,19 +10,26 @@
 namespace quillmere {
 namespace {
 
-std::filesystem::path homeFolder() {
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return home;
-    if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir)
-        return entry->pw_dir;
-    return "/tmp";
+// A relative value would put the settings wherever the program happened to be started.
+bool isAbsolute(const char* path) {
+    return path != nullptr && path[0] == '/';
 }
 
-std::filesystem::path configBase() {
+std::optional<std::filesystem::path> homeFolder() {
+    if (const char* home = std::getenv("HOME"); isAbsolute(home))
+        return home;
+    if (const passwd* entry = ::getpwuid(::getuid()); entry && isAbsolute(entry->pw_dir))
+        return entry->pw_dir;
+    return std::nullopt;
+}
+
+std::optional<std::filesystem::path> configBase() {
     // The XDG rules ignore a relative value.
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/')
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); isAbsolute(xdg))
         return xdg;
-    return homeFolder() / ".config";
+    if (const auto home = homeFolder())
+        return *home / ".config";
+    return std::nullopt;
 }
 
 } // namespace
@@ -47,11 +54,13 @@ std::string unusableSettingsFolderReason(const std::filesystem::path& dir, bool 
     return {};
 }
 
-std::filesystem::path settingsFolder() {
-    const std::filesystem::path base = configBase();
+std::optional<std::filesystem::path> settingsFolder() {
+    const std::optional<std::filesystem::path> base = configBase();
+    if (!base)
+        return std::nullopt;
     std::error_code ignored;
-    std::filesystem::create_directories(base, ignored);
-    std::filesystem::path folder = base / "quillmere";
+    std::filesystem::create_directories(*base, ignored);
+    std::filesystem::path folder = *base / "quillmere";
     ::mkdir(folder.c_str(), 0700);
     return folder;
 }

@@ -11,6 +11,7 @@ inline constexpr std::string_view AquariumSection = "Aquarium Settings";
 inline constexpr std::string_view FishSection = "Fish Number";
 inline constexpr std::string_view ImagesSection = "Custom Images";
 inline constexpr std::string_view MusicSection = "Custom Settings";
+inline constexpr std::string_view DisplaySection = "Display"; // ours: read only, never written
 inline constexpr std::string_view SettingsFileName = "QuillmereSet.ini";
 
 // What the start-up load does with a key of "Aquarium Settings".

@@ -332,18 +332,28 @@ screen_blanking)
         [ $SECONDS -lt $deadline ] || fail "the stand-in screen saver service did not start"
         sleep 0.1
     done
+    # By default nothing is held: the desktop's idle lock applies. The hold would be taken during
+    # start-up, before the main loop that sees ESC, so a run that has ended tells.
+    start_tank
+    end_with_escape
+    grep -q '^Inhibit' "$WORK/screen_saver.log" &&
+        fail "screen blanking was held off without KeepScreenOn: $(cat "$WORK/screen_saver.log")"
+
+    printf '[Display]\nKeepScreenOn=1\n' >>"$SETTINGS"
+    cp "$SETTINGS" "$WORK/settings.before"
     start_tank
     # The hold is taken once the tank's set-up is done, which may be a moment after the window shows.
     deadline=$((SECONDS + 20))
     until grep -q '^Inhibit Quillmere 4242$' "$WORK/screen_saver.log"; do
         [ $SECONDS -lt $deadline ] ||
-            fail "screen blanking was not held off while the tank shows: $(cat "$WORK/screen_saver.log")"
+            fail "KeepScreenOn=1 did not hold off screen blanking: $(cat "$WORK/screen_saver.log")"
         sleep 0.1
     done
     grep -q '^UnInhibit' "$WORK/screen_saver.log" && fail "screen blanking was released too early"
     end_with_escape
     grep -q '^UnInhibit 4242$' "$WORK/screen_saver.log" ||
         fail "screen blanking was not released at the end: $(cat "$WORK/screen_saver.log")"
+    cmp -s "$SETTINGS" "$WORK/settings.before" || fail "the settings file changed: $(cat "$SETTINGS")"
     ;;
 no_glx)
     # The server offers no GLX, so there is no view to draw with.

@@ -48,7 +48,7 @@ TEST_F(AudioDeviceTest, WithoutASoundDeviceEverythingRunsSilently) {
     EXPECT_EQ(said.find("no sound device", first + 1), std::string::npos) << said;
 
     testing::internal::CaptureStderr();
-    BuiltInMusic music(device, folder().string() + "/", asset.extractor());
+    BuiltInMusic music(device, asset.table());
     music.startBuiltInMusic(0);
     EXPECT_FALSE(music.playing());
     music.setLevel(100);

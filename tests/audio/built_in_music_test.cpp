@@ -19,8 +19,6 @@ class BuiltInMusicTest : public DiskAudioTest {
 protected:
     static constexpr int TuneFrames = TestRate / 2; // half a second
 
-    std::string assetFolder() const { return folder().string() + "/"; }
-
     // Waits until the output has sound and at least count frames from its first sound on.
     bool waitForSound(std::size_t count) const {
         return pollUntil([&] {
@@ -37,14 +35,10 @@ protected:
 TEST_F(BuiltInMusicTest, PlaysOnBothChannelsAtFullLevelAndLoopsPastItsEnd) {
     AudioDevice device;
     ASSERT_TRUE(device.available());
-    BuiltInMusic music(device, assetFolder(), asset.extractor());
+    BuiltInMusic music(device, asset.table());
     builtInMusicTick(flags, music, 0);
     EXPECT_TRUE(music.playing());
     EXPECT_EQ(music.level(), 65535);
-
-    // Both extracted files are gone at once: the tune plays from memory.
-    EXPECT_FALSE(fs::exists(folder() / "Music.ad"));
-    EXPECT_FALSE(fs::exists(folder() / "Music.wav"));
 
     const std::size_t count = TuneFrames * 5 / 2;
     ASSERT_TRUE(waitForSound(count));
@@ -54,7 +48,7 @@ TEST_F(BuiltInMusicTest, PlaysOnBothChannelsAtFullLevelAndLoopsPastItsEnd) {
 
 TEST_F(BuiltInMusicTest, IsSilentAtTheTopSetting) {
     AudioDevice device;
-    BuiltInMusic music(device, assetFolder(), asset.extractor());
+    BuiltInMusic music(device, asset.table());
     builtInMusicTick(flags, music, 65535);
     EXPECT_TRUE(music.playing());
     EXPECT_EQ(music.level(), 0);
@@ -65,7 +59,7 @@ TEST_F(BuiltInMusicTest, IsSilentAtTheTopSetting) {
 
 TEST_F(BuiltInMusicTest, LevelChangesLiveOnBothChannels) {
     AudioDevice device;
-    BuiltInMusic music(device, assetFolder(), asset.extractor());
+    BuiltInMusic music(device, asset.table());
     builtInMusicTick(flags, music, 0);
     ASSERT_TRUE(waitForSound(1));
 
@@ -86,7 +80,7 @@ TEST_F(BuiltInMusicTest, LevelChangesLiveOnBothChannels) {
 
 TEST_F(BuiltInMusicTest, StopsOnTheTickAfterCustomMusicIsSwitchedOn) {
     AudioDevice device;
-    BuiltInMusic music(device, assetFolder(), asset.extractor());
+    BuiltInMusic music(device, asset.table());
     builtInMusicTick(flags, music, 0);
     ASSERT_TRUE(waitForSound(1));
 
@@ -102,7 +96,7 @@ TEST_F(BuiltInMusicTest, StopsOnTheTickAfterCustomMusicIsSwitchedOn) {
 
 TEST_F(BuiltInMusicTest, RestartsFromItsBeginningWhenCustomMusicGoesOff) {
     AudioDevice device;
-    BuiltInMusic music(device, assetFolder(), asset.extractor());
+    BuiltInMusic music(device, asset.table());
     builtInMusicTick(flags, music, 0);
     ASSERT_TRUE(waitForSound(TuneFrames / 3)); // into the tune, well short of its end
 
@@ -126,7 +120,7 @@ TEST_F(BuiltInMusicTest, RestartsFromItsBeginningWhenCustomMusicGoesOff) {
 
 TEST_F(BuiltInMusicTest, AMissingResourceGivesSilence) {
     AudioDevice device;
-    BuiltInMusic music(device, assetFolder(), [](int, const std::string&, const std::string&) { return 0; });
+    BuiltInMusic music(device, AssetTable{});
     builtInMusicTick(flags, music, 0);
     EXPECT_FALSE(music.playing());
     ASSERT_TRUE(waitForMoreFrames(FramesPerSecond / 4));

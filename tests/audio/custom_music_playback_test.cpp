@@ -52,7 +52,7 @@ protected:
 
     TuneAsset asset{markedTune(TuneFrames)};
     AudioDevice device;
-    BuiltInMusic music{device, folder().string() + "/", asset.extractor()};
+    BuiltInMusic music{device, asset.table()};
     MciPlayer stream{device};
     Random random;
     CustomMusicPlayer player{stream, random, 1000};

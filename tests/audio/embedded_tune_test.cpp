@@ -6,25 +6,20 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace quillmere {
 namespace {
 
 using namespace testing_audio;
-namespace fs = std::filesystem;
 
 using EmbeddedTuneTest = DiskAudioTest;
 
 TEST_F(EmbeddedTuneTest, TheProgramsOwnTunePlaysInBothEars) {
     AudioDevice device;
     ASSERT_TRUE(device.available());
-    BuiltInMusic music(device, folder().string() + "/", ExtractAsset);
+    BuiltInMusic music(device, embeddedAssetTable());
     MusicFlags flags{.ownMusicOn = false, .builtInRestart = true};
     builtInMusicTick(flags, music, 0);
     EXPECT_TRUE(music.playing());
-    EXPECT_FALSE(fs::exists(folder() / "Music.ad"));
-    EXPECT_FALSE(fs::exists(folder() / "Music.wav"));
 
     const std::size_t from = framesWritten() + LagFrames;
     ASSERT_TRUE(waitForFrames(from + FramesPerSecond));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "assets/asset_catalogue.h"
-#include "assets/asset_extraction.h"
 #include "assets/asset_scrambling.h"
 #include "audio/built_in_music.h"
 #include "sound_files.h"
@@ -11,8 +10,7 @@
 
 namespace quillmere::testing_audio {
 
-// A built-in tune of the test's own, stored scrambled as resource 227 in a table of one, so the real
-// extraction path writes "Music.ad" and "Music.wav" for it.
+// A built-in tune of the test's own, stored scrambled as resource 227 in a table of one.
 class TuneAsset {
 public:
     explicit TuneAsset(std::vector<Frame> tune) : m_tune(std::move(tune)), m_stored(waveFileBytes(m_tune)) {
@@ -24,11 +22,7 @@ public:
 
     const std::vector<Frame>& tune() const { return m_tune; }
 
-    AssetExtractor extractor() const {
-        return [this](int id, const std::string& folder, const std::string& name) {
-            return extractAssetFrom(AssetTable(m_table), id, folder, name);
-        };
-    }
+    AssetTable table() const { return m_table; }
 
 private:
     std::vector<Frame> m_tune;

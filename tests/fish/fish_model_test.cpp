@@ -224,6 +224,29 @@ TEST(FishMeshShape, StraightFishLiesAlongXWithItsSnoutAtTheFront) {
     }
 }
 
+// The frame every table is drawn in: snout, rings and the dorsal fin's base where the model puts them.
+TEST(FishMeshShape, TablesKeepTheModelFrame) {
+    const FishPointTables& tables = fishPointTables();
+    EXPECT_NEAR(tables.upperJaw[0][0].x, -0.5f, 0.01f);
+    EXPECT_NEAR(tables.body[0][0].x, -0.43f, 0.01f);
+    EXPECT_NEAR(tables.body[0][RingCount - 1].x, 0.08f, 0.01f);
+    for (const auto& row : tables.tailBase)
+        for (const FishPoint& p : row)
+            EXPECT_GE(p.x, 0.05f) << "the tail lies behind the rings";
+    // Kind 0 draws points 0 to 22 of the shared dorsal table as they are.
+    float baseLow = 10.0f;
+    float baseHigh = -10.0f;
+    for (int i = 0; i < 23; ++i) {
+        baseLow = std::min(baseLow, tables.dorsalShared[0][i].z);
+        baseHigh = std::max(baseHigh, tables.dorsalShared[0][i].z);
+        const BodySection section = bodySectionAt(tables.dorsalShared[0][i].x);
+        EXPECT_LE(tables.dorsalShared[0][i].z, section.top) << "the base sits in the back, point " << i;
+        EXPECT_GT(tables.dorsalShared[0][i].z, section.top - 0.03f) << "point " << i;
+    }
+    EXPECT_NEAR(baseLow, 0.23f, 0.02f);
+    EXPECT_NEAR(baseHigh, 0.37f, 0.02f);
+}
+
 TEST(FishMeshShape, StraightFishIsTheMirrorImageOfItselfAcrossItsMidline) {
     for (int kind : {0, 7, 14}) {
         const FishMesh mesh = meshOf(straightPose(kind));
@@ -266,7 +289,9 @@ TEST(FishMeshShape, BodyIsWidestAmidshipsAndTapersToTheTail) {
         EXPECT_FLOAT_EQ(tables.body[0][i].y, 0.0f);
         EXPECT_NEAR(tables.body[5][i].y, 0.0f, 1e-6f);
         EXPECT_GT(tables.body[0][i].z, tables.body[5][i].z);
-        EXPECT_GT(tables.body[0][i].nz, 0.6f) << "the back faces up";
+        // The forehead rises steeply to the high back and the back falls to the tail stalk; the back between
+        // faces up.
+        EXPECT_GT(tables.body[0][i].nz, i < 3 ? 0.25f : 0.5f) << "the back faces up, ring " << i;
         EXPECT_NEAR(tables.body[0][i].ny, 0.0f, 1e-3f);
         EXPECT_LT(tables.body[5][i].nz, -0.6f) << "the belly faces down";
         EXPECT_NEAR(tables.body[5][i].ny, 0.0f, 1e-3f);

@@ -92,6 +92,32 @@ TEST_F(RenderedScene, FrameLeavesLightingOffNormalBlendingAndLightFromTheSetting
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
+// Without bubbles nothing in a frame sets the blend function, so the fixed state must.
+TEST_F(RenderedScene, WithoutBubblesTheFirstFrameBlendsAsFrameThousandDoes) {
+    m_settings.background = 1;
+    setUpScene();
+    const auto blendFunction = [] {
+        GLint source = 0;
+        GLint destination = 0;
+        glGetIntegerv(GL_BLEND_SRC, &source);
+        glGetIntegerv(GL_BLEND_DST, &destination);
+        return std::pair{source, destination};
+    };
+    const auto atStart = blendFunction();
+    render(1);
+    const auto afterFirst = blendFunction();
+    // Bubbles from here on; the frames in between need not be drawn.
+    m_settings.background = 0;
+    for (int k = 2; k < 999; ++k)
+        m_scene->frame(m_random, m_settings, m_camera, FrameInputs{});
+    render(2);
+    const auto afterThousandth = blendFunction();
+    EXPECT_EQ(atStart, afterThousandth);
+    EXPECT_EQ(afterFirst, afterThousandth);
+    EXPECT_EQ(afterThousandth, std::pair(GLint{GL_SRC_ALPHA}, GLint{GL_ONE_MINUS_SRC_ALPHA}));
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+}
+
 TEST_F(RenderedScene, BackdropFillsTheLowerViewAndFullDarknessDimsIt) {
     setUpScene();
     m_renderer->ToggleHelpText();
