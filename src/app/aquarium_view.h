@@ -43,8 +43,6 @@ public:
     void setTuneVolume(int yinliang) override;
     unsigned int loadPicture(const std::string& path) override;
     void releasePicture(unsigned int texture) override;
-    // The pictures' textures alive now.
-    int livePictureCount() const { return m_pictures.count(); }
 
 private:
     void SetupScene();
