@@ -1,12 +1,15 @@
 #include "app/aquarium_view.h"
 
 #include "audio/music_tick.h"
+#include "render/gl_object_count.h"
 #include "render/gl_setup.h"
 #include "settings/settings_file.h"
 #include "ui/artwork/ui_artwork.h"
 #include "ui/background_dialog/background_dialog.h"
+#include "ui/fish_dialog/fish_dialog.h"
 #include "ui/menu/icon_menu.h"
 #include "ui/music_dialog/music_dialog.h"
+#include "ui/settings_dialog/aquarium_settings_dialog.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -14,6 +17,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <wx/app.h>
 #include <wx/dcclient.h>
 #include <wx/display.h>
@@ -26,6 +31,8 @@ namespace {
 
 constexpr int TickTimerId = 1;
 constexpr int TickIntervalMs = 20;
+// Ten seconds of ticks.
+constexpr int GlReportTicks = 500;
 
 // The context made on the canvas is a legacy one, which keeps the fixed-function pipeline.
 wxGLAttributes canvasAttributes() {
@@ -69,6 +76,9 @@ CAquariumView::CAquariumView(wxWindow* parent, ProcessState& state, const Proces
         Bind(type, &CAquariumView::OnMouseCursorEvent, this);
     }
     Bind(wxEVT_MENU, &CAquariumView::OnCommand, this);
+    if (const char* report = std::getenv("QUILLMERE_GL_REPORT"); report != nullptr && report[0] != '\0') {
+        m_glReportEvery = GlReportTicks;
+    }
 }
 
 // The toolkit sends its destroy event only once this class is gone, so the teardown runs here.
@@ -183,12 +193,26 @@ void CAquariumView::OnTimer(wxTimerEvent&) {
     const auto started = std::chrono::steady_clock::now();
     RenderFrame();
     builtInMusicTick(m_state.musicFlags, m_services.builtInTune, m_state.settings.volume);
+    ++m_ticks;
+    if (m_glReportEvery > 0 && m_ticks % m_glReportEvery == 0) {
+        ReportGlObjects();
+    }
     m_inTick = false;
     if (m_ticking) {
         const auto spent =
             std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
         m_timer.StartOnce(std::max(1, TickIntervalMs - static_cast<int>(spent.count())));
     }
+}
+
+void CAquariumView::ReportGlObjects() {
+    if (!m_context) {
+        return;
+    }
+    m_context->SetCurrent(*this);
+    const GlObjectCount count = countLiveGlObjects();
+    std::fprintf(stderr, "Quillmere: tick %lld, live GL textures %d, display lists %d\n", m_ticks,
+                 count.textures, count.displayLists);
 }
 
 void CAquariumView::OnPaint(wxPaintEvent&) {
@@ -268,11 +292,19 @@ void CAquariumView::UpdateCursor() {
     SetCursor(m_mode == ID_MODE_IDLE ? m_hiddenCursor : *wxSTANDARD_CURSOR);
 }
 
-// The Add/Delete Fish dialog, modal; it is built on its own.
-void CAquariumView::RunFishDialog() {}
+// The Add/Delete Fish dialog, modal. Its saves reach the record each frame reads, so the tank follows the
+// counts while it is open.
+void CAquariumView::RunFishDialog() {
+    FishDialog dialog(wxGetTopLevelParent(this), m_state.random, m_services.settingsFile, m_state.settings);
+    dialog.ShowModal();
+}
 
-// The Aquarium Settings dialog, modal; it is built on its own.
-void CAquariumView::RunSettingsDialog() {}
+// The Aquarium Settings dialog, modal; it reaches the tank through the view's TankLink.
+void CAquariumView::RunSettingsDialog() {
+    AquariumSettingsDialog dialog(wxGetTopLevelParent(this), *this, m_services.settingsFile,
+                                  m_state.settings);
+    dialog.ShowModal();
+}
 
 // Centres and shows the Custom Music dialog; it exists once the set-up has run.
 void CAquariumView::ShowMusicDialog() {

@@ -20,6 +20,7 @@ class MusicDialog;
 // The child window that fills the main frame: it owns the OpenGL context and the scene, sets the scene
 // up once, and then draws one frame per tick of its 20 ms timer. A right click opens the popup menu,
 // whose commands set the interaction mode; the pointer is hidden over the tank while the mode is idle.
+// The dialogs reach the tank through its TankLink.
 class CAquariumView : public wxGLCanvas, public TankLink {
 public:
     // Whether this display offers the view's canvas: RGBA, double buffered, with a depth buffer.
@@ -37,10 +38,12 @@ public:
     // stopped early.
     void Teardown();
 
-    // TankLink: how the dialogs reach the tank.
+    // TankLink: how the dialogs reach the tank (aquarium_view_tank_link.cpp).
     CameraValues liveCamera() const override;
     void setLiveCamera(const CameraValues& values) override;
     void setTuneVolume(int yinliang) override;
+    float tintPhase() const override;
+    void resumeTintPhase(float phase) override;
     unsigned int loadPicture(const std::string& path) override;
     void releasePicture(unsigned int texture) override;
 
@@ -51,6 +54,7 @@ private:
     void RenderFrame();
     void CreateDialogs();
     CustomBackdropPicture PublishedPicture() const;
+    void ReportGlObjects();
 
     void OnTimer(wxTimerEvent& event);
     void OnPaint(wxPaintEvent& event);
@@ -74,7 +78,11 @@ private:
     std::unique_ptr<wxGLContext> m_context; // null until set-up made one, and after teardown
     wxTimer m_timer;
     bool m_inTick = false;
-    bool m_ticking = false;         // between CreateScene() and Teardown()
+    bool m_ticking = false; // between CreateScene() and Teardown()
+    // Ticks between two reports of the live GL objects on standard error (QUILLMERE_GL_REPORT, for the
+    // soak script); 0: no reports.
+    int m_glReportEvery = 0;
+    long long m_ticks = 0;
     AquariumScene m_tank;           // made with the view: its fish draw from the generator before set-up
     UserPictureTextures m_pictures; // the Custom Background dialog's pictures
     // The modeless dialogs, made hidden at the end of the set-up; top-level windows the frame owns.

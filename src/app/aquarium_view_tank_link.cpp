@@ -2,6 +2,8 @@
 
 #include "audio/built_in_tune.h"
 
+// The view's side of TankLink: the dialogs reach the camera, the tune, the tint's cycle and the user's
+// pictures only through these.
 namespace quillmere {
 
 CameraValues CAquariumView::liveCamera() const {
@@ -14,6 +16,14 @@ void CAquariumView::setLiveCamera(const CameraValues& values) {
 
 void CAquariumView::setTuneVolume(int yinliang) {
     m_services.builtInTune.setLevel(yinliang);
+}
+
+float CAquariumView::tintPhase() const {
+    return savedFrontTintPhase(m_tank.scene().frontTint(), m_state.settings);
+}
+
+void CAquariumView::resumeTintPhase(float phase) {
+    resumeFrontTint(m_tank.scene().frontTint(), phase);
 }
 
 // Pictures load with the tank's context current, whichever window asked; after the teardown there is

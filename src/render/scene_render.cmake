@@ -4,6 +4,7 @@ add_library(quillmere_render STATIC
     ${CMAKE_CURRENT_LIST_DIR}/aquarium_scene.cpp
     ${CMAKE_CURRENT_LIST_DIR}/font_lookup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame_projection.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/gl_object_count.cpp
     ${CMAKE_CURRENT_LIST_DIR}/gl_setup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/help_text.cpp
     ${CMAKE_CURRENT_LIST_DIR}/outline_font.cpp

@@ -4,6 +4,17 @@
 
 namespace quillmere {
 
+float savedFrontTintPhase(const FrontTintState& state, const AquariumSettings& settings) {
+    return state.started ? state.phase : settings.lockFrontPhase;
+}
+
+void resumeFrontTint(FrontTintState& state, float phase) {
+    if (!state.started) {
+        state.started = true;
+        state.phase = phase;
+    }
+}
+
 BackdropTint ApplyFrontTint(FrontTintState& state, const AquariumSettings& settings) {
     BackdropTint tint;
     if (settings.frontFixed != 0) {

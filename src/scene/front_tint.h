@@ -23,6 +23,12 @@ struct FrontTintState {
     float phase = 0.0f; // the value saved as the new "LOCKFORE ROT"
 };
 
+// The phase to save as "LOCKFORE ROT": the running one, or the one the cycle will start from.
+float savedFrontTintPhase(const FrontTintState& state, const AquariumSettings& settings);
+
+// Starts the cycle from a stored phase unless it is already running, so the colour never jumps back.
+void resumeFrontTint(FrontTintState& state, float phase);
+
 // The tint for one backdrop quad: the fixed colour, replaced by the cycling colour when that is on;
 // the cycle then moves on unless it is locked.
 BackdropTint ApplyFrontTint(FrontTintState& state, const AquariumSettings& settings);

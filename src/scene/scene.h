@@ -49,6 +49,8 @@ public:
     const BubbleSystem& bubbles() const { return m_bubbles; }
     const CameraState& camera() const { return m_camera; }
     const FrontTintState& frontTint() const { return m_frontTint; }
+    // The settings dialog resumes the cycle from the saved phase.
+    FrontTintState& frontTint() { return m_frontTint; }
 
     // Fish and pellets stay reachable for the dialogs, tests and benchmarks that place them.
     FishSlots& fish() { return m_fish; }

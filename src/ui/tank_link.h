@@ -17,6 +17,12 @@ public:
     // Sets the built-in tune's level at once from a "YINLIANG" value (0 loud to 65535 silent).
     virtual void setTuneVolume(int yinliang) = 0;
 
+    // The light-colour cycle's running phase, which the settings dialog saves as "LOCKFORE ROT".
+    virtual float tintPhase() const = 0;
+    // Starts the light-colour cycle from a stored phase when it has not run yet. A cycle already
+    // running keeps its place, so opening the settings dialog never changes the backdrop's colour.
+    virtual void resumeTintPhase(float phase) = 0;
+
     // Loads a picture the user chose as a texture of the tank's context: its GL name, or 0 when the
     // picture cannot be decoded. Released pictures give their texture back at once.
     virtual unsigned int loadPicture(const std::string& path) = 0;

@@ -203,6 +203,25 @@ wait_for_cursor() {
     done
 }
 
+# Waits for the modal dialog titled TITLE, checks that the pointer shows over it, and closes it with ESC.
+close_dialog_with_visible_pointer() {
+    local deadline=$((SECONDS + 20)) dialog
+    until dialog=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) && [ -n "$dialog" ]; do
+        [ $SECONDS -lt $deadline ] || fail "no dialog matching $1"
+        sleep 0.1
+    done
+    eval "$(xdotool getwindowgeometry --shell "$dialog")"
+    # A corner of the dialog, away from its controls; keys go where the pointer is without a window manager.
+    xdotool mousemove $((X + 3)) $((Y + HEIGHT - 3))
+    wait_for_cursor visible "over the dialog $1"
+    xdotool key Escape
+    deadline=$((SECONDS + 20))
+    while xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
+        [ $SECONDS -lt $deadline ] || fail "ESC did not close the dialog $1"
+        sleep 0.1
+    done
+}
+
 case "$CASE" in
 window_covers_screen)
     start_tank
@@ -355,6 +374,32 @@ screen_blanking)
         fail "screen blanking was not released at the end: $(cat "$WORK/screen_saver.log")"
     cmp -s "$SETTINGS" "$WORK/settings.before" || fail "the settings file changed: $(cat "$SETTINGS")"
     ;;
+unreadable_settings)
+    # A folder, then a FIFO, where the settings file should be: never opened for reading (a FIFO would
+    # hang the start), never replaced, said once; the tank runs on its defaults.
+    for kind in folder fifo; do
+        mkdir -p "$(dirname "$SETTINGS")"
+        if [ "$kind" = folder ]; then mkdir "$SETTINGS"; else mkfifo "$SETTINGS"; fi
+        "$PROGRAM" >"$WORK/stdout" 2>"$WORK/stderr" &
+        PID=$!
+        WINDOW=$(poll_window '^Quillmere$' 1280 "the tank over a settings $kind") || exit 1
+        deadline=$((SECONDS + 30))
+        until grep -q 'cannot be read whole' "$WORK/stderr"; do
+            [ $SECONDS -lt $deadline ] || fail "nothing said about the settings $kind"
+            sleep 0.1
+        done
+        xdotool mousemove 640 400
+        end_with_escape
+        [ "$(grep -c 'cannot be read whole' "$WORK/stderr")" = 1 ] || fail "said more than once: $(cat "$WORK/stderr")"
+        if [ "$kind" = folder ]; then
+            [ -d "$SETTINGS" ] && [ -z "$(ls -A "$SETTINGS")" ] || fail "the settings folder was changed"
+        else
+            [ -p "$SETTINGS" ] || fail "the settings FIFO was replaced"
+        fi
+        [ -z "$(find "$(dirname "$SETTINGS")" -name 'QuillmereSet.ini.tmp*')" ] || fail "a temporary file was left"
+        rm -rf "$SETTINGS"
+    done
+    ;;
 no_glx)
     # The server offers no GLX, so there is no view to draw with.
     expect_stopped_setup '^Quillmere$'
@@ -446,6 +491,7 @@ menu_cursor)
     wait_for_cursor visible "over the open menu"
     choose_item 0 # "  Add/Delete Fish"
     wait_for_menu_closed "after Add/Delete Fish was chosen"
+    close_dialog_with_visible_pointer '^Fish Settings - Quillmere 1.2$'
     xdotool mousemove 500 300
     wait_for_cursor visible "over the tank after Add/Delete Fish"
     xdotool mousemove 300 200
@@ -454,6 +500,7 @@ menu_cursor)
     open_menu 640 400
     choose_item 1 # "  Aquarium Settings"
     wait_for_menu_closed "after Aquarium Settings was chosen"
+    close_dialog_with_visible_pointer '^Aquarium Settings - Quillmere 1.2$'
     xdotool mousemove 500 300
     wait_for_cursor hidden "over the tank after Aquarium Settings"
     end_with_escape

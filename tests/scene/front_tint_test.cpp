@@ -66,5 +66,22 @@ TEST(FrontTint, LockHoldsThePhaseAndItWrapsPast10000) {
     EXPECT_EQ(state.phase, 0.0f);
 }
 
+TEST(FrontTint, TheDialogResumesACycleNotYetRunAndNeverRewindsARunningOne) {
+    AquariumSettings settings;
+    settings.frontAutoGradual = 1;
+    settings.lockFrontPhase = 0.0f; // a dialog's save leaves 0 in the record
+    FrontTintState idle;
+    EXPECT_FLOAT_EQ(savedFrontTintPhase(idle, settings), 0.0f);
+    resumeFrontTint(idle, 123.5f);
+    EXPECT_FLOAT_EQ(savedFrontTintPhase(idle, settings), 123.5f);
+    ApplyFrontTint(idle, settings);
+    EXPECT_FLOAT_EQ(idle.phase, 123.7f) << "the cycle went on from the stored phase, not from the record";
+
+    FrontTintState running;
+    ApplyFrontTint(running, settings);
+    resumeFrontTint(running, 500.0f);
+    EXPECT_FLOAT_EQ(savedFrontTintPhase(running, settings), 0.2f);
+}
+
 } // namespace
 } // namespace quillmere

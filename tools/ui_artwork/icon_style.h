@@ -20,11 +20,7 @@ void paintGlossy(IconCanvas& canvas, Shape shape, const GlossyStyle& style, doub
     canvas.fill(shape, verticalGradient(style.top, style.bottom, y0, y1));
     // The highlight covers the shape's upper part, fading out downward.
     const double mid = y0 + (y1 - y0) * 0.55;
-    canvas.fill([&](Point p) { return std::max(shape(p) + 1.2, p.y - mid); },
-                [&](Point p) {
-                    (void)p;
-                    return Colour{255, 255, 255};
-                },
+    canvas.fill([&](Point p) { return std::max(shape(p) + 1.2, p.y - mid); }, Colour{255, 255, 255},
                 style.gloss, 1.5);
     canvas.fill([&](Point p) { return outline(shape(p), style.lineWidth); }, style.line);
 }

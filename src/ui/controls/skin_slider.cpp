@@ -6,6 +6,7 @@
 #include <wx/dcbuffer.h>
 #include <wx/renderer.h>
 #include <wx/settings.h>
+#include <wx/utils.h>
 
 namespace quillmere {
 
@@ -30,12 +31,16 @@ void drawFrame(wxDC& dc, const wxRect& rect, const wxColour& topLeft, const wxCo
     dc.DrawLine(rect.GetLeft() + 1, rect.GetBottom(), rect.GetRight(), rect.GetBottom());
 }
 
+// The native trackbar's rhythm for a held button beside the thumb.
+constexpr int PageRepeatDelayMs = 400;
+constexpr int PageRepeatIntervalMs = 100;
+
 } // namespace
 
 SkinSlider::SkinSlider(wxWindow* parent, wxWindowID id, int value, int minValue, int maxValue, long style)
     : wxControl(parent, id, wxDefaultPosition, wxDefaultSize,
                 style | wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE),
-      m_model(value, minValue, maxValue) {
+      m_model(value, minValue, maxValue), m_pageTimer(this) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetInitialSize();
     Bind(wxEVT_PAINT, &SkinSlider::OnPaint, this);
@@ -49,6 +54,7 @@ SkinSlider::SkinSlider(wxWindow* parent, wxWindowID id, int value, int minValue,
     Bind(wxEVT_KEY_UP, &SkinSlider::OnKeyUp, this);
     Bind(wxEVT_SET_FOCUS, &SkinSlider::OnFocusChange, this);
     Bind(wxEVT_KILL_FOCUS, &SkinSlider::OnFocusChange, this);
+    Bind(wxEVT_TIMER, &SkinSlider::OnPageTimer, this);
 }
 
 void SkinSlider::SetValue(int value) {
@@ -167,14 +173,46 @@ void SkinSlider::OnLeftDown(wxMouseEvent& event) {
         Refresh();
         return;
     }
-    // A click beside the thumb pages towards the pointer, as a native trackbar does.
+    // A press beside the thumb pages towards the pointer and repeats while held, as a native trackbar does.
+    m_paging = true;
+    m_pageMoved = false;
+    if (!HasCapture())
+        CaptureMouse();
+    if (pageTowardsPointer())
+        m_pageTimer.StartOnce(PageRepeatDelayMs);
+    else
+        endPaging();
+}
+
+bool SkinSlider::pageTowardsPointer() {
+    const SliderLayout parts = layout();
+    const wxPoint pos = ToDIP(ScreenToClient(wxGetMousePosition()));
+    const int along = parts.vertical ? pos.y : pos.x;
+    const int thumbStart = parts.vertical ? parts.thumb.y : parts.thumb.x;
     const int before = m_model.value();
     if (along < thumbStart)
         move(wxEVT_SCROLL_PAGEUP, m_model.stepped(-static_cast<long long>(m_model.pageSize())));
     else if (along >= thumbStart + SliderThumbLength)
         move(wxEVT_SCROLL_PAGEDOWN, m_model.stepped(m_model.pageSize()));
-    if (before != m_model.value())
+    const bool moved = before != m_model.value();
+    m_pageMoved = m_pageMoved || moved;
+    return moved;
+}
+
+void SkinSlider::endPaging() {
+    m_pageTimer.Stop();
+    if (!m_paging)
+        return;
+    m_paging = false;
+    if (m_pageMoved)
         sendScroll(wxEVT_SCROLL_CHANGED);
+}
+
+void SkinSlider::OnPageTimer(wxTimerEvent&) {
+    if (!m_paging)
+        return;
+    if (pageTowardsPointer())
+        m_pageTimer.StartOnce(PageRepeatIntervalMs);
 }
 
 void SkinSlider::OnMotion(wxMouseEvent& event) {
@@ -189,6 +227,7 @@ void SkinSlider::OnMotion(wxMouseEvent& event) {
 void SkinSlider::OnLeftUp(wxMouseEvent&) {
     if (HasCapture())
         ReleaseMouse();
+    endPaging();
     if (!m_dragging)
         return;
     m_dragging = false;
@@ -198,6 +237,7 @@ void SkinSlider::OnLeftUp(wxMouseEvent&) {
 }
 
 void SkinSlider::OnCaptureLost(wxMouseCaptureLostEvent&) {
+    endPaging();
     if (!m_dragging)
         return;
     m_dragging = false;

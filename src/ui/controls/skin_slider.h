@@ -5,6 +5,7 @@
 
 #include <wx/control.h>
 #include <wx/slider.h>
+#include <wx/timer.h>
 
 namespace quillmere {
 
@@ -16,12 +17,14 @@ namespace quillmere {
 // marks are below (right of) the channel and the end circles along the top (left) edge; wxSL_TOP (wxSL_LEFT)
 // swaps the two sides.
 //
-// Input as a native slider: a drag of the thumb, a click on the channel (one page towards the click), the
-// arrow keys (one line; Left and Up towards the minimum), Page Up / Page Down (one page), Home / End and
-// the wheel (one line; up moves the thumb up or to the right). Each move sends the matching wxEVT_SCROLL_*
-// event (wxScrollEvent with the control's id and the new position), then wxEVT_SLIDER when the value
-// changed; the end of a drag, a key press or a wheel turn sends wxEVT_SCROLL_CHANGED, a drag's release
-// wxEVT_SCROLL_THUMBRELEASE first. SetValue and SetRange send nothing.
+// Input as a native slider: a drag of the thumb; a press beside the thumb (one page towards the pointer,
+// repeating while held until the thumb reaches it); the arrow keys (one line; Left and Up towards the
+// minimum), Page Up / Page Down (one page), Home / End; the wheel (one line; up moves the thumb up or to
+// the right). Each step that changes the value sends the matching wxEVT_SCROLL_* event (wxScrollEvent with
+// the control's id and the new position), then wxEVT_SLIDER; a step that would leave the range sends
+// nothing. The end of a drag, a held press, a key press or a wheel step that moved the thumb sends
+// wxEVT_SCROLL_CHANGED, a drag's release wxEVT_SCROLL_THUMBRELEASE first. SetValue and SetRange send
+// nothing.
 class SkinSlider : public wxControl {
 public:
     // Colours, COLORREF byte order.
@@ -62,11 +65,18 @@ private:
     void OnKeyDown(wxKeyEvent& event);
     void OnKeyUp(wxKeyEvent& event);
     void OnFocusChange(wxFocusEvent& event);
+    // One page towards the pointer while the button is held beside the thumb; false once it got there.
+    bool pageTowardsPointer();
+    void endPaging();
+    void OnPageTimer(wxTimerEvent& event);
 
     SliderModel m_model;
     bool m_dragging = false;
     int m_dragOffset = 0; // pointer position minus the thumb's start along the channel, logical pixels
     bool m_keyMoved = false;
+    wxTimer m_pageTimer; // repeats the page step while the button is held beside the thumb
+    bool m_paging = false;
+    bool m_pageMoved = false;
 };
 
 } // namespace quillmere

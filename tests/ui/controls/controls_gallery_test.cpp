@@ -460,7 +460,7 @@ TEST_F(ControlsGallery, SliderDrivenByKeysSendsScrollEventsAndStaysInRange) {
     }
 }
 
-TEST_F(ControlsGallery, SliderFollowsADragAndTheWheel) {
+TEST_F(ControlsGallery, SliderFollowsADragAHeldButtonAndTheWheel) {
     Gallery& g = gallery();
     SkinSlider* slider = g.top;
     slider->SetValue(0);
@@ -477,6 +477,18 @@ TEST_F(ControlsGallery, SliderFollowsADragAndTheWheel) {
     EXPECT_GE(g.ofType(wxEVT_SCROLL_THUMBTRACK).size(), 2u);
     EXPECT_EQ(g.ofType(wxEVT_SLIDER).back().value, 1000);
 
+    // Held beside the thumb, it pages towards the pointer and stops where the thumb reaches it.
+    slider->SetValue(0);
+    g.received.clear();
+    const int travel = size.x - 8 - 11;
+    pointerTo(onScreen(slider, wxPoint(4 + travel * 6 / 10 + 5, thumb.y)));
+    simulator.MouseDown();
+    EXPECT_TRUE(waitFor([&] { return slider->GetValue() == 600; })) << slider->GetValue();
+    simulator.MouseUp();
+    ASSERT_TRUE(waitFor([&] { return !g.ofType(wxEVT_SCROLL_CHANGED).empty(); }));
+    EXPECT_EQ(g.ofType(wxEVT_SCROLL_PAGEDOWN).size(), 3u);
+    EXPECT_EQ(slider->GetValue(), 600);
+
     // The wheel turned down moves a horizontal slider's thumb left.
     g.received.clear();
     simulator.MouseMove(onScreen(slider, wxPoint(size.x / 2, size.y / 2)));
@@ -485,7 +497,7 @@ TEST_F(ControlsGallery, SliderFollowsADragAndTheWheel) {
     wheel.m_wheelRotation = -120;
     wheel.m_wheelDelta = 120;
     slider->GetEventHandler()->ProcessEvent(wheel);
-    EXPECT_EQ(slider->GetValue(), 999);
+    EXPECT_EQ(slider->GetValue(), 599);
     EXPECT_EQ(g.ofType(wxEVT_SCROLL_LINEUP).size(), 1u);
 }
 
