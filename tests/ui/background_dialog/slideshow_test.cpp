@@ -20,6 +20,8 @@ public:
     CameraValues liveCamera() const override { return {}; }
     void setLiveCamera(const CameraValues&) override {}
     void setTuneVolume(int) override {}
+    float tintPhase() const override { return 0.0f; }
+    void resumeTintPhase(float) override {}
     unsigned int loadPicture(const std::string& path) override {
         ++loads;
         if (broken.contains(path))
