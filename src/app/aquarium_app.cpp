@@ -1,6 +1,5 @@
 #include "app/aquarium_app.h"
 
-#include "app/custom_music_runner.h"
 #include "app/instance_lock_folder.h"
 #include "app/main_frame.h"
 #include "app/private_scratch_folder.h"
@@ -62,15 +61,11 @@ bool CAquariumApp::OnInit() {
     m_audio = std::make_unique<AudioDevice>();
     m_builtInMusic = std::make_unique<BuiltInMusic>(*m_audio, embeddedAssetTable());
 
-    m_frame = new CMainFrame(m_state, ProcessServices{*m_settingsFile, *m_builtInMusic, assetFolder});
+    const int musicVolume = folder ? readProfileVolume(*folder) : MaxMusicVolume;
+    m_frame = new CMainFrame(
+        m_state, ProcessServices{*m_settingsFile, *m_builtInMusic, *m_audio, assetFolder, musicVolume});
     SetTopWindow(m_frame);
     m_frame->ShowTank();
-    // The last step of the set-up: the user's music starts before the first tick, as its dialog would.
-    if (m_frame->view() != nullptr) {
-        m_customMusic =
-            std::make_unique<CustomMusicRunner>(*m_audio, m_state.random, m_state.musicFlags, *m_settingsFile,
-                                                folder ? readProfileVolume(*folder) : MaxMusicVolume);
-    }
     // The desktop's idle and lock policy applies unless the person asked for the screen to stay on.
     if (m_settingsFile->readKeepScreenOn()) {
         m_blankingInhibitor = std::make_unique<ScreenBlankingInhibitor>(wxGetX11Display());
@@ -90,7 +85,6 @@ int CAquariumApp::OnExit() {
     }
     // Released while the toolkit's X connection is still open.
     m_blankingInhibitor.reset();
-    m_customMusic.reset();
     m_builtInMusic.reset();
     m_audio.reset();
     return wxApp::OnExit();

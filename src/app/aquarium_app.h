@@ -14,7 +14,6 @@ namespace quillmere {
 class AudioDevice;
 class BuiltInMusic;
 class CMainFrame;
-class CustomMusicRunner;
 class ScreenBlankingInhibitor;
 class SettingsFile;
 
@@ -45,7 +44,6 @@ private:
     std::unique_ptr<SettingsFile> m_settingsFile;
     std::unique_ptr<AudioDevice> m_audio; // opened after the guards, closed after the tune
     std::unique_ptr<BuiltInMusic> m_builtInMusic;
-    std::unique_ptr<CustomMusicRunner> m_customMusic;
 
     std::unique_ptr<wxSingleInstanceChecker> m_productGuard; // "Tarnwick"
     std::unique_ptr<wxSingleInstanceChecker> m_appGuard;     // "Quillmere"

@@ -5,8 +5,10 @@
 #include "render/gl_setup.h"
 #include "settings/settings_file.h"
 #include "ui/artwork/ui_artwork.h"
+#include "ui/background_dialog/background_dialog.h"
 #include "ui/fish_dialog/fish_dialog.h"
 #include "ui/menu/icon_menu.h"
+#include "ui/music_dialog/music_dialog.h"
 #include "ui/settings_dialog/aquarium_settings_dialog.h"
 
 #include <GL/gl.h>
@@ -100,6 +102,16 @@ void CAquariumView::SetupScene() {
                       m_services.assetFolder)) {
         wxMessageBox("MAP SIZE ERROR", "Quillmere", wxOK, GetParent());
     }
+    CreateDialogs();
+}
+
+// The music dialog may start the user's music at once; both dialogs' timers then run for the whole
+// program. Their parent is the frame, so they stay above the tank.
+void CAquariumView::CreateDialogs() {
+    wxWindow* frame = wxGetTopLevelParent(this);
+    m_musicDlg = new MusicDialog(frame, m_services.audio, m_state.random, m_state.musicFlags,
+                                 m_services.settingsFile, m_services.musicVolume);
+    m_backgroundDlg = new BackgroundDialog(frame, *this, m_state.random, m_services.settingsFile);
 }
 
 bool CAquariumView::CreateContext() {
@@ -132,9 +144,21 @@ void CAquariumView::RenderFrame() {
         return;
     }
     m_context->SetCurrent(*this);
-    m_tank.renderFrame(m_state.random, m_state.settings, m_state.camera, m_picture,
+    m_tank.renderFrame(m_state.random, m_state.settings, m_state.camera, PublishedPicture(),
                        ScreenSize{m_screenWidth, m_screenHeight});
     SwapBuffers();
+}
+
+// Without a picture to draw (none chosen yet, or the -1 a click leaves while the slideshow is off)
+// the tank shows its built-in backdrop rather than an empty panel.
+CustomBackdropPicture CAquariumView::PublishedPicture() const {
+    CustomBackdropPicture picture;
+    if (m_backgroundDlg != nullptr && m_backgroundDlg->ownImageOn() &&
+        m_pictures.holds(m_backgroundDlg->currentTexture())) {
+        picture.ownImageOn = true;
+        picture.currentTexture = static_cast<GLuint>(m_backgroundDlg->currentTexture());
+    }
+    return picture;
 }
 
 void CAquariumView::Teardown() {
@@ -145,7 +169,7 @@ void CAquariumView::Teardown() {
         // The tank's textures and display lists go while their context is still current; then the
         // context is released before it is deleted, so nothing is left current on a dead context.
         m_context->SetCurrent(*this);
-        m_userPictures.clear();
+        m_pictures.clear();
         m_tank.releaseGlObjects();
         if (Display* display = wxGetX11Display()) {
             glXMakeCurrent(display, None, nullptr);
@@ -282,11 +306,19 @@ void CAquariumView::RunSettingsDialog() {
     dialog.ShowModal();
 }
 
-// Centres and shows the Custom Music dialog, which is built on its own.
-void CAquariumView::ShowMusicDialog() {}
+// Centres and shows the Custom Music dialog; it exists once the set-up has run.
+void CAquariumView::ShowMusicDialog() {
+    if (m_musicDlg != nullptr) {
+        m_musicDlg->ShowCentred();
+    }
+}
 
-// Centres and shows the Custom Background dialog, which is built on its own.
-void CAquariumView::ShowBackgroundDialog() {}
+// Centres and shows the Custom Background dialog; it exists once the set-up has run.
+void CAquariumView::ShowBackgroundDialog() {
+    if (m_backgroundDlg != nullptr) {
+        m_backgroundDlg->ShowCentred();
+    }
+}
 
 // Ends the program at once, with exit code 0. The view lets go of its context first; the frame then
 // closes and the main loop ends as after ESC, so the application's exit releases the sound device, the

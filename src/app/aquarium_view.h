@@ -2,19 +2,20 @@
 
 #include "app/process_state.h"
 #include "app/view_commands.h"
-#include "assets/gl_texture.h"
 #include "render/aquarium_scene.h"
+#include "render/user_picture_textures.h"
 #include "ui/tank_link.h"
 
 #include <memory>
-#include <vector>
 #include <wx/cursor.h>
 #include <wx/glcanvas.h>
 #include <wx/timer.h>
 
 namespace quillmere {
 
+class BackgroundDialog;
 class IconMenu;
+class MusicDialog;
 
 // The child window that fills the main frame: it owns the OpenGL context and the scene, sets the scene
 // up once, and then draws one frame per tick of its 20 ms timer. A right click opens the popup menu,
@@ -37,7 +38,7 @@ public:
     // stopped early.
     void Teardown();
 
-    // What the dialogs may ask of the tank (aquarium_view_tank_link.cpp).
+    // TankLink: how the dialogs reach the tank (aquarium_view_tank_link.cpp).
     CameraValues liveCamera() const override;
     void setLiveCamera(const CameraValues& values) override;
     void setTuneVolume(int yinliang) override;
@@ -51,6 +52,8 @@ private:
     bool CreateContext();
     void ReadScreenMetrics();
     void RenderFrame();
+    void CreateDialogs();
+    CustomBackdropPicture PublishedPicture() const;
     void ReportGlObjects();
 
     void OnTimer(wxTimerEvent& event);
@@ -80,10 +83,12 @@ private:
     // soak script); 0: no reports.
     int m_glReportEvery = 0;
     long long m_ticks = 0;
-    AquariumScene m_tank;                // made with the view: its fish draw from the generator before set-up
-    CustomBackdropPicture m_picture;     // published by the Custom Background dialog
-    std::vector<Texture> m_userPictures; // loaded for the Custom Background dialog; gone with the context
-    int m_screenWidth = 1680;            // physical pixels; replaced by the monitor's size in set-up
+    AquariumScene m_tank;           // made with the view: its fish draw from the generator before set-up
+    UserPictureTextures m_pictures; // the Custom Background dialog's pictures
+    // The modeless dialogs, made hidden at the end of the set-up; top-level windows the frame owns.
+    MusicDialog* m_musicDlg = nullptr;
+    BackgroundDialog* m_backgroundDlg = nullptr;
+    int m_screenWidth = 1680; // physical pixels; replaced by the monitor's size in set-up
     int m_screenHeight = 1050;
     int m_mode = ID_MODE_IDLE;  // the id of the last command, or ID_MODE_IDLE
     IconMenu* m_menu = nullptr; // a child window, deleted with the view

@@ -1,9 +1,6 @@
 #include "app/aquarium_view.h"
 
-#include "assets/user_picture_texture.h"
 #include "audio/built_in_tune.h"
-
-#include <algorithm>
 
 // The view's side of TankLink: the dialogs reach the camera, the tune, the tint's cycle and the user's
 // pictures only through these.
@@ -29,22 +26,22 @@ void CAquariumView::resumeTintPhase(float phase) {
     resumeFrontTint(m_tank.scene().frontTint(), phase);
 }
 
+// Pictures load with the tank's context current, whichever window asked; after the teardown there is
+// no context and nothing loads.
 unsigned int CAquariumView::loadPicture(const std::string& path) {
-    if (!m_context)
+    if (!m_context) {
         return 0;
+    }
     m_context->SetCurrent(*this);
-    Texture texture = LoadUserPicture(path);
-    const GLuint name = texture.name();
-    if (name != 0)
-        m_userPictures.push_back(std::move(texture));
-    return name;
+    return m_pictures.load(path);
 }
 
 void CAquariumView::releasePicture(unsigned int texture) {
-    if (!m_context || texture == 0)
+    if (!m_context) {
         return;
+    }
     m_context->SetCurrent(*this);
-    std::erase_if(m_userPictures, [texture](const Texture& picture) { return picture.name() == texture; });
+    m_pictures.release(texture);
 }
 
 } // namespace quillmere

@@ -8,6 +8,7 @@
 
 namespace quillmere {
 
+class AudioDevice;
 class BuiltInTune;
 class SettingsFile;
 
@@ -21,11 +22,14 @@ struct ProcessState {
 };
 
 // What the view reaches besides the shared state: the settings file, which reports a failed save only
-// once a run, the built-in tune, and the folder the embedded pictures are extracted into.
+// once a run, the built-in tune, the sound output the user's music plays on, the folder the embedded
+// pictures are extracted into, and the music player's starting volume.
 struct ProcessServices {
     SettingsFile& settingsFile;
     BuiltInTune& builtInTune;
+    const AudioDevice& audio;
     std::string assetFolder; // ends with "/"; empty when there is no folder for them
+    int musicVolume;         // the profile's "Settings"/"Volume", 0 to 1000
 };
 
 } // namespace quillmere

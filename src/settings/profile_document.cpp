@@ -91,7 +91,25 @@ std::size_t ProfileDocument::findSection(std::string_view section) const {
     return m_lines.size();
 }
 
+bool isProfileValueStorable(std::string_view value) {
+    return value.find_first_of("\r\n") == std::string_view::npos;
+}
+
+std::string quotedProfileValue(std::string_view value) {
+    const auto edgeNeedsQuotes = [](char c) { return isBlank(c) || c == '"' || c == '\''; };
+    if (!value.empty() && (edgeNeedsQuotes(value.front()) || edgeNeedsQuotes(value.back())))
+        return "\"" + std::string(value) + "\"";
+    return std::string(value);
+}
+
 std::string ProfileDocument::read(std::string_view section, std::string_view key) const {
+    std::string value = readWhole(section, key);
+    if (value.size() > ProfileValueLimit)
+        value.resize(ProfileValueLimit);
+    return value;
+}
+
+std::string ProfileDocument::readWhole(std::string_view section, std::string_view key) const {
     for (std::size_t i = findSection(section) + 1; i < m_lines.size() && !m_lines[i].isSection; ++i) {
         const Line& line = m_lines[i];
         if (line.valueStart == 0 || !sameName(line.name, key))
@@ -100,8 +118,7 @@ std::string ProfileDocument::read(std::string_view section, std::string_view key
         if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
             value.back() == value.front())
             value = value.substr(1, value.size() - 2);
-        value = value.substr(0, value.find('\0'));
-        return std::string(value.substr(0, ProfileValueLimit));
+        return std::string(value.substr(0, value.find('\0')));
     }
     return {};
 }

@@ -7,6 +7,13 @@
 
 namespace quillmere {
 
+// Whether value can be written as a key's value: a line break in it would start a line of its own.
+bool isProfileValueStorable(std::string_view value);
+
+// The text to write so that read() gives value back whole: a value with blanks or a quote at either
+// end is put in double quotes, which the reader removes.
+std::string quotedProfileValue(std::string_view value);
+
 // Longest value text a read returns: the profile functions read into a 128-byte buffer.
 constexpr std::size_t ProfileValueLimit = 127;
 
@@ -26,6 +33,10 @@ public:
     // The value as the profile reader returns it: surrounding blanks removed, one pair of enclosing
     // quotes removed, cut at the first NUL and to 127 bytes; "" when the key or section is absent.
     std::string read(std::string_view section, std::string_view key) const;
+
+    // The same without the cut to 127 bytes, for the keys that hold file paths: a cut path would
+    // name another file or none.
+    std::string readWhole(std::string_view section, std::string_view key) const;
 
     // Sets a key, adding the section at the end and the key at the end of its section when absent.
     void write(std::string_view section, std::string_view key, std::string_view value);

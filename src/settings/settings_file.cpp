@@ -26,7 +26,7 @@ std::vector<std::string> readPaths(const ProfileDocument& doc, std::string_view 
     std::vector<std::string> paths;
     paths.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
-        paths.push_back(doc.read(section, std::string(listKey) + std::to_string(i)));
+        paths.push_back(doc.readWhole(section, std::string(listKey) + std::to_string(i)));
     return paths;
 }
 
@@ -34,7 +34,7 @@ void writePaths(ProfileDocument& doc, std::string_view section, std::string_view
                 std::string_view listKey, const std::vector<std::string>& paths) {
     doc.write(section, sumKey, formatProfileInt(static_cast<long>(paths.size())));
     for (std::size_t i = 0; i < paths.size(); ++i)
-        doc.write(section, std::string(listKey) + std::to_string(i), paths[i]);
+        doc.write(section, std::string(listKey) + std::to_string(i), quotedProfileValue(paths[i]));
 }
 
 std::string valueText(const AquariumKey& key, const AquariumSettings& values, int index) {

@@ -11,7 +11,8 @@ quillmere_add_test(scene_render_tests
 find_package(GLUT REQUIRED)
 add_executable(scene_render_display_tests
     ${CMAKE_CURRENT_LIST_DIR}/outline_font_display_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/scene_render_display_test.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/scene_render_display_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/user_picture_textures_display_test.cpp)
 target_link_libraries(scene_render_display_tests PRIVATE
     quillmere_render GLUT::GLUT GTest::gtest GTest::gtest_main)
 target_include_directories(scene_render_display_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)

@@ -301,6 +301,28 @@ TEST_F(SettingsFileTest, ImageListReadsOnlyTheStoredCount) {
     EXPECT_EQ(state.paths, (std::vector<std::string>{"/a.png", "/b.jpg"}));
 }
 
+// Path keys come back whole, where every other value is cut to 127 bytes as the profile reader does.
+TEST_F(SettingsFileTest, PathKeysKeepLongAndUnusualPathsWhole) {
+    const std::string longFolder = "/home/u/" + std::string(150, 'p');
+    const std::vector<std::string> paths = {
+        longFolder + "/picture.png", "/home/u/Bilder/Sommer am Meer/Möwe über dem Strand.jpg",
+        "/home/u/写真/海.PNG",       "/home/u/trailing blank.jpg ",
+        "/home/u/'quoted'.bmp\"",    "/home/u/a=b;c#d.jpeg",
+    };
+    SettingsFile file(m_folder);
+    ImageListState images;
+    images.paths = paths;
+    file.saveImageList(images);
+    MusicListState music;
+    music.paths = paths;
+    file.saveMusicList(music);
+
+    EXPECT_EQ(file.loadImageList().paths, paths);
+    EXPECT_EQ(file.loadMusicList().paths, paths);
+    writeIni(readIni() + "[Other]\nLong=" + longFolder + "\n");
+    EXPECT_EQ(doc().read("Other", "Long").size(), ProfileValueLimit) << "other keys keep the 127-byte cut";
+}
+
 TEST_F(SettingsFileTest, ShorterListSaveLeavesOldHigherKeys) {
     SettingsFile file(m_folder);
     MusicListState music;

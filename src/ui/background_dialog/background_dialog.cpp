@@ -1,0 +1,265 @@
+#include "ui/background_dialog/background_dialog.h"
+
+#include "ui/artwork/ui_artwork.h"
+#include "ui/controls/gradient_button.h"
+#include "ui/controls/skin_check_box.h"
+#include "ui/controls/wx_colour.h"
+#include "ui/path_text.h"
+
+#include <wx/filedlg.h>
+#include <wx/listctrl.h>
+#include <wx/msgdlg.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/utils.h>
+#include <wx/valtext.h>
+
+namespace quillmere {
+
+namespace {
+
+enum ControlId {
+    ID_OWN_IMAGE = 1014,
+    ID_PICTURE_LIST = 1015,
+    ID_REPEAT_ONE = 1023,
+    ID_REPEAT_ALL = 1024,
+    ID_RANDOM = 1025,
+    ID_INTERVAL = 1019,
+    ID_ADD_IMAGE = 1008,
+    ID_REMOVE_IMAGE = 1011,
+    ID_REMOVE_ALL = 1012,
+};
+
+constexpr ColorRef ListBackground = 0x82B8CF;
+constexpr ColorRef ListText = 0xFF0000;
+constexpr ColorRef ModeChecked = 0x00FF00;
+constexpr ColorRef ModeUnchecked = 0x000000;
+
+constexpr int PathColumn = 0;
+constexpr int StateColumn = 1;
+
+PlayMode modeOf(int id) {
+    return id == ID_REPEAT_ALL ? PlayMode::RepeatAll
+           : id == ID_RANDOM   ? PlayMode::Random
+                               : PlayMode::RepeatOne;
+}
+
+} // namespace
+
+BackgroundDialog::BackgroundDialog(wxWindow* parent, TankLink& tank, Random& random, SettingsFile& file)
+    : wxDialog(parent, wxID_ANY, "Custom Background - Quillmere 1.2", wxDefaultPosition, wxDefaultSize,
+               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
+      m_show(tank, random), m_file(file), m_timer(this) {
+    BuildControls();
+
+    Bind(wxEVT_CHECKBOX, &BackgroundDialog::OnOwnImage, this, ID_OWN_IMAGE);
+    Bind(wxEVT_CHECKBOX, &BackgroundDialog::OnMode, this, ID_REPEAT_ONE, ID_RANDOM);
+    Bind(wxEVT_TEXT, &BackgroundDialog::OnInterval, this, ID_INTERVAL);
+    Bind(wxEVT_BUTTON, &BackgroundDialog::OnAddImage, this, ID_ADD_IMAGE);
+    Bind(wxEVT_BUTTON, &BackgroundDialog::OnRemoveImage, this, ID_REMOVE_IMAGE);
+    Bind(wxEVT_BUTTON, &BackgroundDialog::OnRemoveAll, this, ID_REMOVE_ALL);
+    Bind(wxEVT_BUTTON, &BackgroundDialog::OnCancel, this, wxID_CANCEL);
+    Bind(wxEVT_LIST_ITEM_SELECTED, &BackgroundDialog::OnRowSelected, this, ID_PICTURE_LIST);
+    Bind(wxEVT_TIMER, &BackgroundDialog::OnTimer, this);
+    Bind(wxEVT_CLOSE_WINDOW, &BackgroundDialog::OnClose, this);
+    Bind(wxEVT_CHAR_HOOK, &BackgroundDialog::OnCharHook, this);
+    m_list->Bind(wxEVT_SIZE, &BackgroundDialog::OnListSize, this);
+
+    const std::vector<std::string> messages = m_show.restore(m_file.loadImageList());
+    ShowModel();
+    for (const std::string& message : messages)
+        ShowMessage(textFromPath(message));
+    m_timer.Start(SlideshowTickMs);
+}
+
+void BackgroundDialog::BuildControls() {
+    m_ownImage = new SkinCheckBox(this, ID_OWN_IMAGE, "Use your own image");
+    m_ownImage->setIcons(uiArtwork(IconCheckOn), uiArtwork(IconCheckOff));
+
+    m_list = new wxListCtrl(this, ID_PICTURE_LIST, wxDefaultPosition, wxDefaultSize,
+                            wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES);
+    m_list->SetBackgroundColour(toWxColour(ListBackground));
+    m_list->SetTextColour(toWxColour(ListText));
+    m_list->InsertColumn(PathColumn, "Backgrounds Directory", wxLIST_FORMAT_LEFT, FromDIP(320));
+    // Wide enough for its heading and "OFF" at any font size.
+    const int stateWidth = std::max(FromDIP(50), m_list->GetTextExtent("State").x + FromDIP(24));
+    m_list->InsertColumn(StateColumn, "State", wxLIST_FORMAT_LEFT, stateWidth);
+    m_list->SetMinSize(wxSize(FromDIP(320) + stateWidth + FromDIP(4), FromDIP(200)));
+
+    const char* modeLabels[] = {"Repeat One", "Repeat All", "Random "};
+    const int modeIds[] = {ID_REPEAT_ONE, ID_REPEAT_ALL, ID_RANDOM};
+    auto* modes = new wxBoxSizer(wxHORIZONTAL);
+    for (std::size_t i = 0; i < m_modes.size(); ++i) {
+        m_modes[i] = new SkinCheckBox(this, modeIds[i], modeLabels[i]);
+        m_modes[i]->setColours(ModeChecked, ModeUnchecked);
+        modes->Add(m_modes[i], wxSizerFlags().CentreVertical().Border(wxRIGHT));
+    }
+    modes->AddStretchSpacer();
+    modes->Add(new wxStaticText(this, wxID_ANY, "Interval"), wxSizerFlags().CentreVertical().Border(wxRIGHT));
+    m_interval = new wxTextCtrl(this, ID_INTERVAL, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0,
+                                wxTextValidator(wxFILTER_DIGITS));
+    m_interval->SetMaxLength(6);
+    m_interval->SetInitialSize(m_interval->GetSizeFromText("000000"));
+    modes->Add(m_interval, wxSizerFlags().CentreVertical());
+    modes->Add(new wxStaticText(this, wxID_ANY, "S"), wxSizerFlags().CentreVertical().Border(wxLEFT));
+
+    m_addImage = new GradientButton(this, ID_ADD_IMAGE, "Add Image");
+    m_addImage->setTooltip("Add Aquarium Background");
+    m_removeImage = new GradientButton(this, ID_REMOVE_IMAGE, "Remove Image");
+    m_removeImage->setTooltip("Remove Aquarium Background");
+    m_removeAll = new GradientButton(this, ID_REMOVE_ALL, "Remove All");
+    m_removeAll->setTooltip("Remove All Aquarium Backgrounds");
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    for (GradientButton* button : {m_addImage, m_removeImage, m_removeAll})
+        buttons->Add(button, wxSizerFlags(1).Expand().Border(button == m_removeAll ? 0 : wxRIGHT));
+
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    top->Add(m_ownImage, wxSizerFlags().Border(wxALL));
+    top->Add(m_list, wxSizerFlags(1).Expand().Border(wxLEFT | wxRIGHT));
+    top->Add(modes, wxSizerFlags().Expand().Border(wxALL));
+    top->Add(buttons, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM));
+    // A margin around everything, as wide as the gaps between the groups are at their widest.
+    auto* margin = new wxBoxSizer(wxVERTICAL);
+    margin->Add(top, wxSizerFlags(1).Expand().Border(wxALL));
+    SetSizerAndFit(margin);
+}
+
+// Brings every control in line with the model after any change it reports.
+void BackgroundDialog::ShowModel() {
+    if (m_show.revision() == m_shownRevision)
+        return;
+    m_shownRevision = m_show.revision();
+    ShowRows();
+    m_ownImage->setCheck(m_show.ownImageChecked());
+    for (std::size_t i = 0; i < m_modes.size(); ++i)
+        m_modes[i]->setCheck(static_cast<std::size_t>(m_show.mode()) == i);
+    const wxString interval = wxString::FromUTF8(m_show.interval());
+    if (m_interval->GetValue() != interval)
+        m_interval->ChangeValue(interval);
+}
+
+void BackgroundDialog::ShowRows() {
+    const std::vector<SlideshowRow>& rows = m_show.rows();
+    bool samePaths = m_list->GetItemCount() == static_cast<int>(rows.size());
+    for (std::size_t row = 0; samePaths && row < rows.size(); ++row)
+        samePaths = m_list->GetItemText(static_cast<long>(row), PathColumn) == textFromPath(rows[row].path);
+    if (!samePaths) {
+        m_list->DeleteAllItems();
+        for (std::size_t row = 0; row < rows.size(); ++row)
+            m_list->InsertItem(static_cast<long>(row), textFromPath(rows[row].path));
+    }
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const wxString state = rows[row].on ? "ON" : "OFF";
+        if (m_list->GetItemText(static_cast<long>(row), StateColumn) != state)
+            m_list->SetItem(static_cast<long>(row), StateColumn, state);
+    }
+}
+
+// The path column takes whatever width the list has beyond the state column.
+void BackgroundDialog::FitPathColumn() {
+    const int width = m_list->GetClientSize().x - m_list->GetColumnWidth(StateColumn);
+    if (width > FromDIP(100) && width != m_list->GetColumnWidth(PathColumn))
+        m_list->SetColumnWidth(PathColumn, width);
+}
+
+void BackgroundDialog::ShowCentred() {
+    CentreOnParent();
+    Show();
+    Raise();
+}
+
+void BackgroundDialog::HideAndSave() {
+    Hide();
+    m_file.saveImageList(m_show.stored());
+}
+
+// Over the dialog while it shows; over the tank while it is hidden (at start-up).
+void BackgroundDialog::ShowMessage(const wxString& text) {
+    wxMessageBox(text, "Quillmere", wxOK | wxICON_WARNING, IsShown() ? this : GetParent());
+}
+
+int BackgroundDialog::FirstSelectedRow() const {
+    return static_cast<int>(m_list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED));
+}
+
+void BackgroundDialog::OnOwnImage(wxCommandEvent&) {
+    m_show.setOwnImage(m_ownImage->getCheck());
+    ShowModel();
+}
+
+// A mode box always ends checked, the other two unchecked, whichever state the click left it in.
+void BackgroundDialog::OnMode(wxCommandEvent& event) {
+    m_show.setMode(modeOf(event.GetId()));
+    ShowModel();
+}
+
+void BackgroundDialog::OnInterval(wxCommandEvent&) {
+    m_show.setInterval(m_interval->GetValue().utf8_string());
+}
+
+void BackgroundDialog::OnAddImage(wxCommandEvent&) {
+    wxFileDialog chooser(this, "Open", wxEmptyString, wxEmptyString, PictureFileWildcard,
+                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (chooser.ShowModal() != wxID_OK)
+        return;
+    const std::string path = pathFromText(chooser.GetPath());
+    Slideshow::AddResult result;
+    {
+        // A photo of many megapixels takes a moment to decode and scale.
+        const wxBusyCursor busy;
+        result = m_show.addChosenPicture(path);
+    }
+    ShowModel();
+    if (result != Slideshow::AddResult::Added)
+        ShowMessage(textFromPath(m_show.refusalMessage(result, path)));
+}
+
+void BackgroundDialog::OnRemoveImage(wxCommandEvent&) {
+    m_show.removeSelected(FirstSelectedRow());
+    ShowModel();
+}
+
+void BackgroundDialog::OnRemoveAll(wxCommandEvent&) {
+    m_show.removeAll();
+    ShowModel();
+}
+
+void BackgroundDialog::OnRowSelected(wxListEvent& event) {
+    m_show.clickRow(static_cast<int>(event.GetIndex()));
+    ShowModel();
+}
+
+void BackgroundDialog::OnListSize(wxSizeEvent& event) {
+    event.Skip();
+    FitPathColumn();
+}
+
+void BackgroundDialog::OnTimer(wxTimerEvent&) {
+    m_show.onTimer();
+    ShowModel();
+}
+
+void BackgroundDialog::OnClose(wxCloseEvent& event) {
+    if (!event.CanVeto()) {
+        event.Skip();
+        return;
+    }
+    event.Veto();
+    HideAndSave();
+}
+
+void BackgroundDialog::OnCancel(wxCommandEvent&) {
+    HideAndSave();
+}
+
+// ESC hides the dialog; it never reaches the tank, where it would end the program.
+void BackgroundDialog::OnCharHook(wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE) {
+        HideAndSave();
+        return;
+    }
+    event.Skip();
+}
+
+} // namespace quillmere

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "core/random.h"
+#include "settings/settings_file.h"
+#include "ui/background_dialog/slideshow.h"
+#include "ui/tank_link.h"
+
+#include <array>
+#include <cstdint>
+#include <wx/dialog.h>
+#include <wx/timer.h>
+
+class wxListCtrl;
+class wxListEvent;
+class wxTextCtrl;
+
+namespace quillmere {
+
+class GradientButton;
+class SkinCheckBox;
+
+// "Custom Background - Quillmere 1.2": the user's pictures for the backdrop and their slideshow. Made
+// hidden with the main window, it lives until the program ends; its 200 ms timer runs the slideshow
+// whether or not it shows, and closing it only hides it and saves "Custom Images".
+class BackgroundDialog : public wxDialog {
+public:
+    // Restores the stored list and resumes the slideshow; a stored picture that no longer loads gives
+    // its message there and then.
+    BackgroundDialog(wxWindow* parent, TankLink& tank, Random& random, SettingsFile& file);
+
+    // What the frame reads on every frame.
+    bool ownImageOn() const { return m_show.ownImageOn(); }
+    int currentTexture() const { return m_show.currentTexture(); }
+
+    // The menu's "Custom Background": centred over the tank and brought to the front.
+    void ShowCentred();
+
+private:
+    void BuildControls();
+    void ShowModel();
+    void ShowRows();
+    void FitPathColumn();
+    void HideAndSave();
+    void ShowMessage(const wxString& text);
+    int FirstSelectedRow() const;
+
+    void OnOwnImage(wxCommandEvent& event);
+    void OnMode(wxCommandEvent& event);
+    void OnInterval(wxCommandEvent& event);
+    void OnAddImage(wxCommandEvent& event);
+    void OnRemoveImage(wxCommandEvent& event);
+    void OnRemoveAll(wxCommandEvent& event);
+    void OnRowSelected(wxListEvent& event);
+    void OnListSize(wxSizeEvent& event);
+    void OnTimer(wxTimerEvent& event);
+    void OnClose(wxCloseEvent& event);
+    void OnCancel(wxCommandEvent& event);
+    void OnCharHook(wxKeyEvent& event);
+
+    Slideshow m_show;
+    SettingsFile& m_file;
+    wxTimer m_timer;
+    std::uint64_t m_shownRevision = 0;
+
+    SkinCheckBox* m_ownImage = nullptr;
+    wxListCtrl* m_list = nullptr;
+    std::array<SkinCheckBox*, 3> m_modes{}; // by PlayMode: Repeat One, Repeat All, Random
+    wxTextCtrl* m_interval = nullptr;
+    GradientButton* m_addImage = nullptr;
+    GradientButton* m_removeImage = nullptr;
+    GradientButton* m_removeAll = nullptr;
+};
+
+} // namespace quillmere

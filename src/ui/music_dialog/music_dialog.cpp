@@ -1,0 +1,295 @@
+#include "ui/music_dialog/music_dialog.h"
+
+#include "ui/artwork/ui_artwork.h"
+#include "ui/controls/skin_check_box.h"
+#include "ui/controls/skin_slider.h"
+#include "ui/controls/tinted_list.h"
+#include "ui/controls/wx_colour.h"
+#include "ui/music_dialog/music_dialog_rules.h"
+#include "ui/path_text.h"
+
+#include <wx/button.h>
+#include <wx/filedlg.h>
+#include <wx/msgdlg.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+
+namespace quillmere {
+
+namespace {
+
+enum ControlId {
+    ID_ON_OFF = 1011,
+    ID_REPEAT_ONE = 1023,
+    ID_REPEAT_ALL = 1024,
+    ID_RANDOM = 1025,
+    ID_MUSIC_LIST = 1016,
+    ID_ADD_MUSIC = 1017,
+    ID_REMOVE = 1018,
+    ID_REMOVE_ALL = 1019,
+    ID_PLAY = 1021,
+    ID_STOP = 1022,
+    ID_VOLUME = 1007,
+};
+
+// The player's timer: it publishes ownMusicOn and notices the end of a track.
+constexpr int PlayerTimerMs = 200;
+
+constexpr ColorRef ListBackground = 0x82B8CF;
+constexpr ColorRef ListText = 0xFF0000;
+constexpr ColorRef ModeChecked = 0x00FF00;
+constexpr ColorRef ModeUnchecked = 0x000000;
+
+PlayMode modeOf(int id) {
+    return id == ID_REPEAT_ALL ? PlayMode::RepeatAll
+           : id == ID_RANDOM   ? PlayMode::Random
+                               : PlayMode::RepeatOne;
+}
+
+} // namespace
+
+MusicDialog::MusicDialog(wxWindow* parent, const AudioDevice& device, Random& random, MusicFlags& flags,
+                         SettingsFile& file, int volume)
+    : wxDialog(parent, wxID_ANY, "Custom Music - Quillmere 1.2", wxDefaultPosition, wxDefaultSize,
+               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
+      m_stream(device), m_player(m_stream, random, volume), m_flags(flags), m_file(file), m_timer(this) {
+    BuildControls(volume);
+
+    Bind(wxEVT_CHECKBOX, &MusicDialog::OnOnOff, this, ID_ON_OFF);
+    Bind(wxEVT_CHECKBOX, &MusicDialog::OnMode, this, ID_REPEAT_ONE, ID_RANDOM);
+    Bind(wxEVT_BUTTON, &MusicDialog::OnAddMusic, this, ID_ADD_MUSIC);
+    Bind(wxEVT_BUTTON, &MusicDialog::OnRemove, this, ID_REMOVE);
+    Bind(wxEVT_BUTTON, &MusicDialog::OnRemoveAll, this, ID_REMOVE_ALL);
+    Bind(wxEVT_BUTTON, &MusicDialog::OnPlay, this, ID_PLAY);
+    Bind(wxEVT_BUTTON, &MusicDialog::OnStop, this, ID_STOP);
+    Bind(wxEVT_BUTTON, &MusicDialog::OnCancel, this, wxID_CANCEL);
+    Bind(wxEVT_SLIDER, &MusicDialog::OnVolume, this, ID_VOLUME);
+    Bind(wxEVT_LIST_ITEM_SELECTED, &MusicDialog::OnRowSelected, this, ID_MUSIC_LIST);
+    Bind(wxEVT_LIST_ITEM_DESELECTED, &MusicDialog::OnRowDeselected, this, ID_MUSIC_LIST);
+    Bind(wxEVT_TIMER, &MusicDialog::OnTimer, this);
+    Bind(wxEVT_CLOSE_WINDOW, &MusicDialog::OnClose, this);
+    Bind(wxEVT_CHAR_HOOK, &MusicDialog::OnCharHook, this);
+    m_list->Bind(wxEVT_SIZE, &MusicDialog::OnListSize, this);
+
+    m_player.restore(m_file.loadMusicList());
+    ShowModel();
+    m_timer.Start(PlayerTimerMs);
+}
+
+void MusicDialog::BuildControls(int volume) {
+    auto* ownMusic = new wxStaticBoxSizer(wxHORIZONTAL, this, "Use your own music");
+    m_onOff = new SkinCheckBox(ownMusic->GetStaticBox(), ID_ON_OFF, "On/Off");
+    m_onOff->setIcons(uiArtwork(IconCheckOn), uiArtwork(IconCheckOff));
+    ownMusic->Add(m_onOff, wxSizerFlags(1).CentreVertical().Border(wxALL));
+    // The box is only as wide as what it holds; its label must fit too.
+    ownMusic->SetMinSize(
+        wxSize(ownMusic->GetStaticBox()->GetTextExtent("Use your own music").x + FromDIP(24), -1));
+
+    auto* modes = new wxStaticBoxSizer(wxHORIZONTAL, this, "Play Modes");
+    const char* modeLabels[] = {"Repeat One", "Repeat All", "Random "};
+    const int modeIds[] = {ID_REPEAT_ONE, ID_REPEAT_ALL, ID_RANDOM};
+    for (std::size_t i = 0; i < m_modes.size(); ++i) {
+        m_modes[i] = new SkinCheckBox(modes->GetStaticBox(), modeIds[i], modeLabels[i]);
+        m_modes[i]->setColours(ModeChecked, ModeUnchecked);
+        modes->Add(m_modes[i], wxSizerFlags(1).CentreVertical().Border(wxALL));
+    }
+
+    auto* boxes = new wxBoxSizer(wxHORIZONTAL);
+    boxes->Add(ownMusic, wxSizerFlags().Expand().Border(wxRIGHT));
+    boxes->Add(modes, wxSizerFlags(1).Expand());
+
+    m_list = new TintedList(this, ID_MUSIC_LIST, wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES);
+    m_list->SetBackgroundColour(toWxColour(ListBackground));
+    m_list->SetTextColour(toWxColour(ListText));
+    m_list->InsertColumn(0, "Music List", wxLIST_FORMAT_LEFT, FromDIP(500));
+    m_list->SetMinSize(FromDIP(wxSize(504, 220)));
+
+    m_addMusic = new wxButton(this, ID_ADD_MUSIC, "Add Music");
+    m_remove = new wxButton(this, ID_REMOVE, "Remove");
+    m_removeAll = new wxButton(this, ID_REMOVE_ALL, "Remove All");
+    m_play = new wxButton(this, ID_PLAY, "Play");
+    m_stop = new wxButton(this, ID_STOP, "Stop");
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    buttons->Add(m_addMusic, wxSizerFlags().Border(wxRIGHT));
+    buttons->Add(m_remove, wxSizerFlags().Border(wxRIGHT));
+    buttons->Add(m_removeAll);
+    buttons->AddStretchSpacer();
+    buttons->Add(m_play, wxSizerFlags().Border(wxRIGHT));
+    buttons->Add(m_stop);
+
+    auto* volumeBox = new wxStaticBoxSizer(wxHORIZONTAL, this, "Volume");
+    m_volume = new SkinSlider(volumeBox->GetStaticBox(), ID_VOLUME, volume, 0, MaxMusicVolume);
+    m_volume->SetPageSize(100);
+    m_volume->SetLineSize(10);
+    volumeBox->Add(m_volume, wxSizerFlags(1).Expand().Border(wxALL));
+
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    top->Add(boxes, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxTOP));
+    top->Add(m_list, wxSizerFlags(1).Expand().Border(wxALL));
+    top->Add(buttons, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT));
+    top->Add(volumeBox, wxSizerFlags().Expand().Border(wxALL));
+    // A margin around everything, as wide as the gaps between the groups are at their widest.
+    auto* margin = new wxBoxSizer(wxVERTICAL);
+    margin->Add(top, wxSizerFlags(1).Expand().Border(wxALL));
+    SetSizerAndFit(margin);
+}
+
+// Brings every control in line with the player after any change it reports.
+void MusicDialog::ShowModel() {
+    if (m_player.revision() == m_shownRevision)
+        return;
+    m_shownRevision = m_player.revision();
+    ShowRows();
+    m_onOff->setCheck(m_player.onOff());
+    for (std::size_t i = 0; i < m_modes.size(); ++i)
+        m_modes[i]->setCheck(static_cast<std::size_t>(m_player.mode()) == i);
+    const MusicButtons buttons = musicButtons(m_player);
+    m_addMusic->Enable(buttons.addMusic);
+    m_remove->Enable(buttons.remove);
+    m_removeAll->Enable(buttons.removeAll);
+    m_play->Enable(buttons.play);
+    m_stop->Enable(buttons.stop);
+}
+
+void MusicDialog::ShowRows() {
+    const MusicListModel& rows = m_player.list();
+    bool samePaths = m_list->GetItemCount() == rows.rowCount();
+    for (int row = 0; samePaths && row < rows.rowCount(); ++row)
+        samePaths = m_list->GetItemText(row) == textFromPath(rows.path(row));
+    m_showingSelection = true;
+    if (!samePaths) {
+        m_list->DeleteAllItems();
+        for (int row = 0; row < rows.rowCount(); ++row)
+            m_list->InsertItem(row, textFromPath(rows.path(row)));
+    }
+    for (int row = 0; row < rows.rowCount(); ++row) {
+        const bool selected = rows.isSelected(row);
+        if ((m_list->GetItemState(row, wxLIST_STATE_SELECTED) != 0) != selected)
+            m_list->SetItemState(row, selected ? wxLIST_STATE_SELECTED : 0, wxLIST_STATE_SELECTED);
+    }
+    m_showingSelection = false;
+    m_list->setPlayingRow(rows.highlightRow());
+}
+
+// The player's selection follows the list's, which the user changes.
+void MusicDialog::TakeSelection() {
+    for (int row = 0; row < m_list->GetItemCount(); ++row)
+        m_player.setRowSelected(row, m_list->GetItemState(row, wxLIST_STATE_SELECTED) != 0);
+}
+
+void MusicDialog::ShowCentred() {
+    CentreOnParent();
+    Show();
+    Raise();
+}
+
+void MusicDialog::HideAndSave() {
+    Hide();
+    m_file.saveMusicList(m_player.stored());
+}
+
+void MusicDialog::ShowMessage(const wxString& text, long icon) {
+    wxMessageBox(text, "Quillmere", wxOK | icon, IsShown() ? this : GetParent());
+}
+
+void MusicDialog::OnOnOff(wxCommandEvent&) {
+    m_player.setOnOff(m_onOff->getCheck());
+    ShowModel();
+}
+
+// A mode box always ends checked, the other two unchecked, whichever state the click left it in.
+void MusicDialog::OnMode(wxCommandEvent& event) {
+    m_player.setMode(modeOf(event.GetId()));
+    ShowModel();
+}
+
+void MusicDialog::OnAddMusic(wxCommandEvent&) {
+    wxFileDialog chooser(this, "Open", wxEmptyString, wxEmptyString, MusicFileWildcard,
+                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (chooser.ShowModal() != wxID_OK)
+        return;
+    const std::string message = addMusicFile(m_player, pathFromText(chooser.GetPath()));
+    ShowModel();
+    if (!message.empty())
+        ShowMessage(wxString::FromUTF8(message), wxICON_WARNING);
+}
+
+void MusicDialog::OnRemove(wxCommandEvent&) {
+    TakeSelection();
+    const std::string message = removeSelectedMusic(m_player);
+    ShowModel();
+    if (!message.empty())
+        ShowMessage(wxString::FromUTF8(message), wxICON_INFORMATION);
+}
+
+void MusicDialog::OnRemoveAll(wxCommandEvent&) {
+    m_player.removeAll();
+    ShowModel();
+}
+
+void MusicDialog::OnPlay(wxCommandEvent&) {
+    TakeSelection();
+    m_player.play();
+    ShowModel();
+}
+
+void MusicDialog::OnStop(wxCommandEvent&) {
+    m_player.stop();
+    ShowModel();
+}
+
+void MusicDialog::OnVolume(wxCommandEvent&) {
+    m_player.setVolume(m_volume->GetValue());
+}
+
+// A row the user picks opens at once, and plays at once while music plays.
+void MusicDialog::OnRowSelected(wxListEvent&) {
+    if (m_showingSelection)
+        return;
+    TakeSelection();
+    m_player.clickList();
+    ShowModel();
+}
+
+void MusicDialog::OnRowDeselected(wxListEvent&) {
+    if (m_showingSelection)
+        return;
+    TakeSelection();
+}
+
+// The one column spans the list.
+void MusicDialog::OnListSize(wxSizeEvent& event) {
+    event.Skip();
+    const int width = m_list->GetClientSize().x;
+    if (width > FromDIP(100) && width != m_list->GetColumnWidth(0))
+        m_list->SetColumnWidth(0, width);
+}
+
+void MusicDialog::OnTimer(wxTimerEvent&) {
+    m_player.onTimer(m_flags);
+    ShowModel();
+}
+
+void MusicDialog::OnClose(wxCloseEvent& event) {
+    if (!event.CanVeto()) {
+        event.Skip();
+        return;
+    }
+    event.Veto();
+    HideAndSave();
+}
+
+void MusicDialog::OnCancel(wxCommandEvent&) {
+    HideAndSave();
+}
+
+// ESC hides the dialog; it never reaches the tank, where it would end the program.
+void MusicDialog::OnCharHook(wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE) {
+        HideAndSave();
+        return;
+    }
+    event.Skip();
+}
+
+} // namespace quillmere
