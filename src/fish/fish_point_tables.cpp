@@ -12,7 +12,7 @@ constexpr float Pi = std::numbers::pi_v<float>;
 // The body outline at seven evenly spaced stations from the snout (u = 0, x = -0.5) to the tail stalk
 // (u = 1, x = 0.08): a steep forehead up to a high back that carries the dorsal fin's base from
 // z = 0.37 down to 0.23, deepest a little behind the gills, the belly shallower than the back is high.
-constexpr std::array<float, 7> TopKeys = {0.012f, 0.270f, 0.350f, 0.372f, 0.330f, 0.225f, 0.100f};
+constexpr std::array<float, 7> TopKeys = {0.012f, 0.270f, 0.350f, 0.372f, 0.330f, 0.225f, 0.055f};
 constexpr std::array<float, 7> BottomKeys = {-0.012f, -0.100f, -0.158f, -0.170f, -0.134f, -0.076f, -0.040f};
 constexpr std::array<float, 7> HalfWidthKeys = {0.010f, 0.058f, 0.074f, 0.073f, 0.060f, 0.038f, 0.022f};
 
