@@ -2,12 +2,14 @@
 
 #include "assets/asset_folder.h"
 #include "audio/music_tick.h"
+#include "core/frame_cadence.h"
 #include "render/gl_setup.h"
 #include "settings/settings_file.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <GL/glx.h>
+#include <chrono>
 #include <cmath>
 #include <wx/dcclient.h>
 #include <wx/display.h>
@@ -19,7 +21,12 @@ namespace quillmere {
 namespace {
 
 constexpr int TickTimerId = 1;
-constexpr int TickIntervalMs = 20;
+constexpr std::chrono::milliseconds TickInterval{20};
+
+FrameCadence::Duration sinceEpoch() {
+    return std::chrono::duration_cast<FrameCadence::Duration>(
+        std::chrono::steady_clock::now().time_since_epoch());
+}
 
 // The context made on the canvas is a legacy one, which keeps the fixed-function pipeline.
 wxGLAttributes canvasAttributes() {
@@ -46,7 +53,8 @@ bool CAquariumView::isDisplaySupported() {
 CAquariumView::CAquariumView(wxWindow* parent, ProcessState& state, const ProcessServices& services)
     : wxGLCanvas(parent, canvasAttributes(), wxID_ANY, wxDefaultPosition, wxDefaultSize,
                  wxBORDER_NONE | wxWANTS_CHARS),
-      m_state(state), m_services(services), m_timer(this, TickTimerId), m_tank(state.random) {
+      m_state(state), m_services(services), m_timer(this, TickTimerId), m_cadence(TickInterval),
+      m_tank(state.random) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     Bind(wxEVT_TIMER, &CAquariumView::OnTimer, this, TickTimerId);
     Bind(wxEVT_PAINT, &CAquariumView::OnPaint, this);
@@ -63,7 +71,8 @@ CAquariumView::~CAquariumView() {
 void CAquariumView::CreateScene() {
     SetupScene();
     // Started even when the set-up stopped early; the tick then has nothing to draw.
-    m_timer.Start(TickIntervalMs);
+    m_ticking = true;
+    m_timer.StartOnce(static_cast<int>(TickInterval.count()));
 }
 
 void CAquariumView::SetupScene() {
@@ -123,20 +132,29 @@ void CAquariumView::Teardown() {
         }
         m_context.reset();
     }
+    m_ticking = false;
     m_timer.Stop();
 }
 
-// The GLib timeout behind wxTimer computes its next expiry after each dispatch, so a frame that overruns
-// delays the next tick rather than queueing more. A modal dialog opened from within a tick runs its own
-// loop, which must not start a tick inside the one still running.
+// A periodic GLib timeout counts its next expiry from the end of each dispatch and so drifts below 50
+// frames a second; instead each tick arms a single shot for the next frame on the cadence, so a late
+// frame never leaves a backlog of ticks. A modal dialog opened from within a tick runs its own loop,
+// which must not start a tick inside the one still running.
 void CAquariumView::OnTimer(wxTimerEvent&) {
     if (m_inTick) {
         return;
     }
     m_inTick = true;
-    RenderFrame();
-    builtInMusicTick(m_state.musicFlags, m_services.builtInTune, m_state.settings.volume);
+    if (m_cadence.frameDue(sinceEpoch())) {
+        RenderFrame();
+        builtInMusicTick(m_state.musicFlags, m_services.builtInTune, m_state.settings.volume);
+    }
     m_inTick = false;
+    if (m_ticking) {
+        const auto delay =
+            std::chrono::ceil<std::chrono::milliseconds>(m_cadence.delayUntilNext(sinceEpoch()));
+        m_timer.StartOnce(static_cast<int>(delay.count()));
+    }
 }
 
 void CAquariumView::OnPaint(wxPaintEvent&) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/process_state.h"
+#include "core/frame_cadence.h"
 #include "render/aquarium_scene.h"
 
 #include <memory>
@@ -44,7 +45,9 @@ private:
     ProcessServices m_services;
 
     std::unique_ptr<wxGLContext> m_context; // null until set-up made one, and after teardown
-    wxTimer m_timer;
+    wxTimer m_timer;                        // one shot at a time, armed for the next frame on the cadence
+    FrameCadence m_cadence;                 // 20 ms
+    bool m_ticking = false;                 // from the end of the set-up to the teardown
     bool m_inTick = false;
     AquariumScene m_tank;            // made with the view: its fish draw from the generator before set-up
     CustomBackdropPicture m_picture; // published by the Custom Background dialog
