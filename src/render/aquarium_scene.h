@@ -26,7 +26,7 @@ public:
     bool setUp(Random& random, SettingsFile& file, AquariumSettings& settings, CameraValues& camera,
                const std::string& assetFolder);
 
-    // One frame: the scene's step, then its drawing up to glFinish. The caller swaps the buffers.
+    // One frame: the scene's step, then its drawing. The caller swaps the buffers.
     void renderFrame(Random& random, const AquariumSettings& settings, CameraValues& camera,
                      const CustomBackdropPicture& picture, ScreenSize screen);
 
