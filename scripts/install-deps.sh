@@ -8,7 +8,7 @@ libsoil-dev libftgl-dev libfontconfig-dev fonts-dejavu-core libpng-dev
 libsdl2-mixer-dev
 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
 xvfb xauth xdotool x11-utils imagemagick sox
-libxss-dev dbus-daemon lame"
+libxss-dev libxfixes-dev dbus-daemon lame"
 
 missing=""
 for package in $PACKAGES; do

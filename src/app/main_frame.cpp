@@ -2,6 +2,7 @@
 
 #include "app/aquarium_view.h"
 #include "settings/settings_folder.h"
+#include "ui/artwork/ui_artwork.h"
 
 #include <filesystem>
 
@@ -37,6 +38,7 @@ CMainFrame::CMainFrame(ProcessState& state, const ProcessServices& services)
     : wxFrame(nullptr, wxID_ANY, "Quillmere", wxDefaultPosition, wxDefaultSize,
               wxBORDER_NONE | wxSTAY_ON_TOP | wxCLIP_CHILDREN) {
     SetBackgroundColour(*wxBLACK);
+    SetIcons(programIcons());
     // The folder for the settings file and the extracted media must exist before the view is made.
     std::error_code error;
     if (!std::filesystem::is_directory(settingsFolder(), error)) {

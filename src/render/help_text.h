@@ -1,14 +1,12 @@
 #pragma once
 
+#include "core/project_address.h"
 #include "render/outline_font.h"
 
 #include <array>
 #include <string_view>
 
 namespace quillmere {
-
-// The project's web address, shown on the last line of the help text.
-inline constexpr std::string_view ProjectWebAddress = "https://quillmere.org";
 
 // One line of the help text: its text and where it starts, in scene units. x is relative to the
 // camera's eye x, so the text follows the camera sideways but stays at its depth.

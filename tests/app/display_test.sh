@@ -1,11 +1,12 @@
 #!/bin/bash
-# Drives the real program on a virtual X server: display_test.sh CASE PROGRAM [FAKE_SCREEN_SAVER]
+# Drives the real program on a virtual X server: display_test.sh CASE PROGRAM [HELPER]
+# HELPER is a program the case needs: the stand-in screen saver service, or the cursor probe.
 # Every wait polls with a deadline, so a broken build fails quickly instead of hanging.
 set -u
 
 CASE=$1
 PROGRAM=$2
-FAKE_SCREEN_SAVER=${3:-}
+HELPER=${3:-}
 
 WORK=$(mktemp -d)
 PID=""
@@ -125,6 +126,81 @@ end_with_escape() {
     xdotool key Escape
     wait_for_exit
     [ "$EXIT_CODE" -eq 0 ] || fail "ESC ended the program with exit code $EXIT_CODE, not 0"
+}
+
+# Prints "X Y WIDTH HEIGHT" of the program's open popup menu, or nothing while none is open: the menu
+# is the program's one mapped window that bypasses the window manager.
+menu_geometry() {
+    local window info
+    for window in $(xwininfo -root -children | awk '/\("quillmere" "Quillmere"\)/ {print $1}'); do
+        info=$(xwininfo -id "$window")
+        grep -q 'Override Redirect State: yes' <<<"$info" && grep -q 'Map State: IsViewable' <<<"$info" ||
+            continue
+        awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+             /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}' <<<"$info"
+        return 0
+    done
+}
+
+# Right-clicks at X Y and waits for the menu; sets MENU_X, MENU_Y, MENU_WIDTH and MENU_HEIGHT.
+open_menu() {
+    xdotool mousemove "$1" "$2" click 3
+    local deadline=$((SECONDS + 20)) geometry
+    while :; do
+        geometry=$(menu_geometry)
+        [ -n "$geometry" ] && break
+        kill -0 "$PID" 2>/dev/null || fail "the program ended instead of opening its menu"
+        [ $SECONDS -lt $deadline ] || fail "no menu within 20 s of a right click at $1,$2"
+        sleep 0.1
+    done
+    read -r MENU_X MENU_Y MENU_WIDTH MENU_HEIGHT <<<"$geometry"
+}
+
+wait_for_menu_closed() {
+    local deadline=$((SECONDS + 20))
+    while [ -n "$(menu_geometry)" ]; do
+        [ $SECONDS -lt $deadline ] || fail "the menu was still open 20 s $1"
+        sleep 0.1
+    done
+}
+
+# Clicks item INDEX of the open menu (0 at the top; items are 48 pixels high inside a 1-pixel frame)
+# with BUTTON, the left one unless given: choose_item INDEX [BUTTON]
+choose_item() {
+    xdotool mousemove $((MENU_X + MENU_WIDTH / 2)) $((MENU_Y + 1 + 48 * $1 + 24)) click "${2:-1}"
+}
+
+# The bounding box, WxH+X+Y, of the pixels of one colour: colour_box IMAGE COLOUR
+colour_box() {
+    convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%@' info:
+}
+
+# Waits until part of the tank away from the menu changes between two screenshots.
+expect_frames_change() {
+    local deadline=$((SECONDS + 20)) rc
+    import -window root -crop 500x300+40+40 "$WORK/before.png" || fail "no screenshot"
+    while :; do
+        sleep 0.3
+        import -window root -crop 500x300+40+40 "$WORK/after.png" || fail "no screenshot"
+        compare -metric AE "$WORK/before.png" "$WORK/after.png" null: 2>/dev/null
+        rc=$?
+        [ "$rc" -eq 1 ] && return 0
+        [ "$rc" -eq 0 ] || fail "the screenshots could not be compared"
+        [ $SECONDS -lt $deadline ] || fail "the tank stood still for 20 s $1"
+    done
+}
+
+# Waits for the pointer to be shown or hidden: wait_for_cursor visible|hidden WHEN
+wait_for_cursor() {
+    local deadline=$((SECONDS + 20)) state
+    while :; do
+        state=$("$HELPER") || fail "the cursor probe failed"
+        [ "$state" = "$1" ] && return 0
+        [ $SECONDS -lt $deadline ] || fail "the pointer was $state, not $1, $2"
+        # A little motion, as a person's hand gives: the view sets the cursor as the pointer moves.
+        xdotool mousemove_relative -- 3 0 mousemove_relative -- -3 0
+        sleep 0.2
+    done
 }
 
 case "$CASE" in
@@ -249,7 +325,7 @@ plays_tune)
     end_with_escape
     ;;
 screen_blanking)
-    "$FAKE_SCREEN_SAVER" >"$WORK/screen_saver.log" &
+    "$HELPER" >"$WORK/screen_saver.log" &
     FAKE_PID=$!
     deadline=$((SECONDS + 10))
     until grep -q '^ready$' "$WORK/screen_saver.log"; do
@@ -293,6 +369,84 @@ no_display)
         grep -q '^Quillmere: cannot open the display' "$WORK/stderr" ||
             fail "DISPLAY='$display': no clear message on stderr"
     done
+    ;;
+menu_on_screen)
+    start_tank
+    # Near the bottom-right corner the menu opens up and to the left of the click, all of it on screen.
+    open_menu 1275 795
+    [ "$MENU_X" -ge 0 ] && [ "$MENU_Y" -ge 0 ] && [ $((MENU_X + MENU_WIDTH)) -le 1280 ] &&
+        [ $((MENU_Y + MENU_HEIGHT)) -le 800 ] ||
+        fail "the ${MENU_WIDTH}x${MENU_HEIGHT} menu at $MENU_X,$MENU_Y runs off the 1280x800 screen"
+    [ "$MENU_WIDTH" -ge 142 ] && [ "$MENU_HEIGHT" -eq 242 ] ||
+        fail "the menu is ${MENU_WIDTH}x${MENU_HEIGHT}: not five items of at least 140x48 in a frame"
+    # Drawn whole, none selected with the pointer outside: the five items' strip and face fill the menu.
+    strip_expected="25x240+1+1"
+    face_expected="$((MENU_WIDTH - 27))x240+26+1"
+    deadline=$((SECONDS + 20))
+    while :; do
+        import -window root "$WORK/screen.png" || fail "no screenshot"
+        convert "$WORK/screen.png" -crop "${MENU_WIDTH}x${MENU_HEIGHT}+${MENU_X}+${MENU_Y}" +repage "$WORK/menu.png"
+        strip=$(colour_box "$WORK/menu.png" 'srgb(219,216,209)')
+        face=$(colour_box "$WORK/menu.png" 'srgb(249,248,247)')
+        [ "$strip" = "$strip_expected" ] && [ "$face" = "$face_expected" ] && break
+        [ $SECONDS -lt $deadline ] ||
+            fail "the menu is not drawn whole: strip $strip (expected $strip_expected), face $face (expected $face_expected)"
+        sleep 0.5
+    done
+    xdotool key Escape
+    wait_for_menu_closed "after ESC"
+    end_with_escape
+    ;;
+menu_escape)
+    start_tank
+    open_menu 640 400
+    expect_frames_change "while the menu was open"
+    xdotool key Escape
+    wait_for_menu_closed "after ESC"
+    expect_running "ESC on the open menu ended the program"
+    expect_frames_change "after the menu closed"
+    # A click elsewhere closes the menu too, without a command.
+    open_menu 640 400
+    xdotool mousemove 200 200 click 1
+    wait_for_menu_closed "after a click elsewhere"
+    expect_running "a click beside the menu ended the program"
+    end_with_escape
+    ;;
+menu_exit)
+    # "  Exit" by the right button (the left one chooses in menu_cursor), then by the keyboard: Up from
+    # no selection takes the last item.
+    for how in mouse keyboard; do
+        start_tank
+        open_menu 640 400
+        if [ "$how" = mouse ]; then
+            choose_item 4 3
+        else
+            xdotool key Up Return
+        fi
+        wait_for_exit
+        [ "$EXIT_CODE" -eq 0 ] || fail "Exit chosen by the $how ended the program with exit code $EXIT_CODE, not 0"
+        [ -z "$(tank_windows)" ] || fail "a window is left after Exit chosen by the $how"
+        [ ! -e "$XDG_RUNTIME_DIR/Quillmere" ] || fail "the lock file outlived Exit chosen by the $how"
+    done
+    ;;
+menu_cursor)
+    start_tank
+    wait_for_cursor hidden "over the tank at the start"
+    open_menu 640 400
+    wait_for_cursor visible "over the open menu"
+    choose_item 0 # "  Add/Delete Fish"
+    wait_for_menu_closed "after Add/Delete Fish was chosen"
+    xdotool mousemove 500 300
+    wait_for_cursor visible "over the tank after Add/Delete Fish"
+    xdotool mousemove 300 200
+    sleep 0.5
+    [ "$("$HELPER")" = visible ] || fail "the pointer hid again after Add/Delete Fish"
+    open_menu 640 400
+    choose_item 1 # "  Aquarium Settings"
+    wait_for_menu_closed "after Aquarium Settings was chosen"
+    xdotool mousemove 500 300
+    wait_for_cursor hidden "over the tank after Aquarium Settings"
+    end_with_escape
     ;;
 *)
     fail "unknown case $CASE"

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "ui/colorref.h"
+
+#include <wx/bmpbndl.h>
+#include <wx/control.h>
+
+namespace quillmere {
+
+// A check box that draws itself: a face that lights up under the pointer, a round indicator (or an icon
+// pair) in the checked or unchecked colour, and word-wrapped text.
+//
+// Style: wxALIGN_LEFT (default), wxALIGN_CENTRE_HORIZONTAL or wxALIGN_RIGHT aligns the text;
+// SkinCheckBox::IndicatorRight puts the indicator at the right edge, the text to its left.
+//
+// A click, or Space while it has the focus, inverts the check, repaints and sends wxEVT_CHECKBOX (a
+// wxCommandEvent carrying the control's id, IsChecked() giving the new state), which reaches the parent.
+// setCheck sends nothing.
+class SkinCheckBox : public wxControl {
+public:
+    // Indicator at the right, text at its left.
+    static constexpr long IndicatorRight = 0x1000;
+
+    // Checked and unchecked colours at start, COLORREF byte order.
+    static constexpr ColorRef DefaultChecked = 0x00FF00;
+    static constexpr ColorRef DefaultUnchecked = 0x007F00;
+
+    SkinCheckBox(wxWindow* parent, wxWindowID id, const wxString& label, long style = 0);
+
+    void setCheck(bool checked, bool redraw = true);
+    bool getCheck() const { return m_checked; }
+
+    // The round indicator's fill when checked and when not; repaints.
+    void setColours(ColorRef checked, ColorRef unchecked);
+
+    // Icons shown instead of the round indicator. Unless both bundles are ok the round indicator stays.
+    void setIcons(const wxBitmapBundle& checked, const wxBitmapBundle& unchecked);
+
+    // Resizes to the new text's best size where the sizer allows, and repaints.
+    void SetLabel(const wxString& label) override;
+
+    bool AcceptsFocus() const override { return true; }
+
+protected:
+    wxSize DoGetBestClientSize() const override;
+
+private:
+    bool hasIcons() const { return m_checkedIcon.IsOk() && m_uncheckedIcon.IsOk(); }
+    int indicatorSize() const;
+    void toggle();
+    void OnPaint(wxPaintEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnMotion(wxMouseEvent& event);
+    void OnEnter(wxMouseEvent& event);
+    void OnLeave(wxMouseEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
+    void OnKeyUp(wxKeyEvent& event);
+    void OnFocusChange(wxFocusEvent& event);
+
+    bool m_checked = false;
+    bool m_hover = false;
+    bool m_pressed = false;   // the mouse button or Space is held down on it
+    bool m_mouseDown = false; // a click started here and has not ended
+    ColorRef m_checkedColour = DefaultChecked;
+    ColorRef m_uncheckedColour = DefaultUnchecked;
+    wxBitmapBundle m_checkedIcon;
+    wxBitmapBundle m_uncheckedIcon;
+};
+
+} // namespace quillmere
