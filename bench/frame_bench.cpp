@@ -130,8 +130,10 @@ struct Tank {
     AquariumScene scene{random};
     const CustomBackdropPicture picture{};
 
+    // Waits for the rasteriser, so that the frame's time includes the drawing it started.
     void renderFrame(ScreenSize screen) {
         scene.renderFrame(random, settings, camera, picture, screen);
+        glFinish();
         refillPellets(scene.scene().pellets(), random);
     }
     void stepOnly() {

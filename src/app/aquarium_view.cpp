@@ -1,6 +1,7 @@
 #include "app/aquarium_view.h"
 
 #include "audio/music_tick.h"
+#include "core/frame_cadence.h"
 #include "render/gl_object_count.h"
 #include "render/gl_setup.h"
 #include "settings/settings_file.h"
@@ -30,9 +31,14 @@ namespace quillmere {
 namespace {
 
 constexpr int TickTimerId = 1;
-constexpr int TickIntervalMs = 20;
+constexpr std::chrono::milliseconds TickInterval{20};
 // Ten seconds of ticks.
 constexpr int GlReportTicks = 500;
+
+FrameCadence::Duration sinceEpoch() {
+    return std::chrono::duration_cast<FrameCadence::Duration>(
+        std::chrono::steady_clock::now().time_since_epoch());
+}
 
 // The context made on the canvas is a legacy one, which keeps the fixed-function pipeline.
 wxGLAttributes canvasAttributes() {
@@ -59,8 +65,8 @@ bool CAquariumView::isDisplaySupported() {
 CAquariumView::CAquariumView(wxWindow* parent, ProcessState& state, const ProcessServices& services)
     : wxGLCanvas(parent, canvasAttributes(), wxID_ANY, wxDefaultPosition, wxDefaultSize,
                  wxBORDER_NONE | wxWANTS_CHARS),
-      m_state(state), m_services(services), m_timer(this, TickTimerId), m_tank(state.random),
-      m_menu(new IconMenu(this)), m_hiddenCursor(wxCURSOR_BLANK) {
+      m_state(state), m_services(services), m_timer(this, TickTimerId), m_cadence(TickInterval),
+      m_tank(state.random), m_menu(new IconMenu(this)), m_hiddenCursor(wxCURSOR_BLANK) {
     for (const PopupEntry& entry : PopupEntries) {
         m_menu->Append(entry.commandId, uiArtwork(entry.iconId), uiArtwork(entry.selectedIconId), entry.text);
     }
@@ -90,7 +96,7 @@ void CAquariumView::CreateScene() {
     SetupScene();
     // Started even when the set-up stopped early; the tick then has nothing to draw.
     m_ticking = true;
-    m_timer.StartOnce(TickIntervalMs);
+    m_timer.StartOnce(static_cast<int>(TickInterval.count()));
 }
 
 void CAquariumView::SetupScene() {
@@ -180,28 +186,30 @@ void CAquariumView::Teardown() {
     m_timer.Stop();
 }
 
-// Each tick arms the next one, due 20 ms after this one started but never sooner than 1 ms after it
-// ends. A periodic GLib timeout would be due again at once after a frame that overran, and the loop
-// would then never reach its idle-time work, which includes drawing every other window (the popup menu,
-// the dialogs). A modal dialog opened from within a tick runs its own loop, which must not start a
-// tick inside the one still running.
+// Each tick arms the next one for the next frame on a 20 ms cadence counted against the clock, so the
+// rate holds at 50 frames a second and a late frame leaves no backlog of ticks; and never sooner than
+// 1 ms after this one ends, since a timeout due again at once after a frame that overran would keep the
+// loop from its idle-time work, which includes drawing every other window (the popup menu, the
+// dialogs). A modal dialog opened from within a tick runs its own loop, which must not start a tick
+// inside the one still running.
 void CAquariumView::OnTimer(wxTimerEvent&) {
     if (m_inTick) {
         return;
     }
     m_inTick = true;
-    const auto started = std::chrono::steady_clock::now();
-    RenderFrame();
-    builtInMusicTick(m_state.musicFlags, m_services.builtInTune, m_state.settings.volume);
-    ++m_ticks;
-    if (m_glReportEvery > 0 && m_ticks % m_glReportEvery == 0) {
-        ReportGlObjects();
+    if (m_cadence.frameDue(sinceEpoch())) {
+        RenderFrame();
+        builtInMusicTick(m_state.musicFlags, m_services.builtInTune, m_state.settings.volume);
+        ++m_ticks;
+        if (m_glReportEvery > 0 && m_ticks % m_glReportEvery == 0) {
+            ReportGlObjects();
+        }
     }
     m_inTick = false;
     if (m_ticking) {
-        const auto spent =
-            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
-        m_timer.StartOnce(std::max(1, TickIntervalMs - static_cast<int>(spent.count())));
+        const auto delay =
+            std::chrono::ceil<std::chrono::milliseconds>(m_cadence.delayUntilNext(sinceEpoch()));
+        m_timer.StartOnce(std::max(1, static_cast<int>(delay.count())));
     }
 }
 

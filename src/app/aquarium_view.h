@@ -2,6 +2,7 @@
 
 #include "app/process_state.h"
 #include "app/view_commands.h"
+#include "core/frame_cadence.h"
 #include "render/aquarium_scene.h"
 #include "render/user_picture_textures.h"
 #include "ui/tank_link.h"
@@ -76,7 +77,8 @@ private:
     ProcessServices m_services;
 
     std::unique_ptr<wxGLContext> m_context; // null until set-up made one, and after teardown
-    wxTimer m_timer;
+    wxTimer m_timer;                        // one shot at a time, armed for the next frame on the cadence
+    FrameCadence m_cadence;                 // 20 ms
     bool m_inTick = false;
     bool m_ticking = false; // between CreateScene() and Teardown()
     // Ticks between two reports of the live GL objects on standard error (QUILLMERE_GL_REPORT, for the

@@ -31,7 +31,7 @@ public:
     // no help text. The generator is drawn from as by setUp.
     bool setUpWithoutFiles(Random& random, const AquariumSettings& settings);
 
-    // One frame: the scene's step, then its drawing up to glFinish. The caller swaps the buffers.
+    // One frame: the scene's step, then its drawing. The caller swaps the buffers.
     void renderFrame(Random& random, const AquariumSettings& settings, CameraValues& camera,
                      const CustomBackdropPicture& picture, ScreenSize screen);
 

@@ -15,8 +15,8 @@ void drawFishModel(const FishPose& pose);
 // The whole fish: pushes the matrix, moves to the fish's position, binds its skin, draws it, pops.
 void drawFish(const FishPose& pose, GLuint skinTexture);
 
-// Sends a built mesh as it stands: one glBegin/glEnd per primitive, normal, texture coordinate and vertex
-// per point.
+// Sends a built mesh as it stands: one array draw per primitive, with a normal and a texture coordinate
+// per point. The current normal and texture coordinate are left as they were.
 void emitFishMesh(const FishMesh& mesh);
 
 } // namespace quillmere

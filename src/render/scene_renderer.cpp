@@ -12,6 +12,8 @@ namespace quillmere {
 
 namespace {
 
+static_assert(sizeof(TexturedVertex) == 5 * sizeof(float), "bubble corners are sent as packed GL_T2F_V3F");
+
 void applyTint(const BackdropTint& tint) {
     if (tint.set)
         glColor3f(tint.colour.red, tint.colour.green, tint.colour.blue);
@@ -60,7 +62,9 @@ void SceneRenderer::RenderFrame(const SceneFrame& frame, ScreenSize screen, cons
     drawBubbles(frame);
     glPopMatrix();
     glFogf(GL_FOG_DENSITY, frame.fogDensity);
-    glEnable(GL_FOG);
+    // Fog of no density leaves every colour as it is; the software rasteriser still pays for it per pixel.
+    if (frame.fogDensity > 0.0f)
+        glEnable(GL_FOG);
 
     drawCustomBackdrop(frame, tank, picture.currentTexture);
     drawFish(frame);
@@ -68,21 +72,24 @@ void SceneRenderer::RenderFrame(const SceneFrame& frame, ScreenSize screen, cons
 
     glDisable(GL_LIGHTING);
     drawPellets(frame);
-    glFinish();
 }
 
-void SceneRenderer::drawBubbles(const SceneFrame& frame) const {
+void SceneRenderer::drawBubbles(const SceneFrame& frame) {
     if (!frame.bubblesDrawn)
         return;
     glTranslatef(frame.bubbleTranslation.x, frame.bubbleTranslation.y, frame.bubbleTranslation.z);
     const int count = std::clamp(frame.bubbleCount, 0, MaxParticles);
+    for (int i = 0; i < count; ++i) {
+        const TexturedQuad quad = BubbleQuad(frame.bubbles[i]);
+        std::copy(quad.begin(), quad.end(), m_bubbleCorners.begin() + 4 * i);
+    }
     // Additive: overlapping bubbles brighten each other. No colour is set; the sprites take the current one.
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glBindTexture(GL_TEXTURE_2D, m_textures.bubbleSprite.name());
-    glBegin(GL_QUADS);
-    for (int i = 0; i < count; ++i)
-        EmitQuad(BubbleQuad(frame.bubbles[i]));
-    glEnd();
+    glInterleavedArrays(GL_T2F_V3F, 0, m_bubbleCorners.data());
+    glDrawArrays(GL_QUADS, 0, 4 * count);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 

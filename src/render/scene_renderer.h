@@ -5,10 +5,12 @@
 #include "render/frame_projection.h"
 #include "render/help_text.h"
 #include "render/outline_font.h"
+#include "render/scene_quads.h"
 #include "render/scene_textures.h"
 #include "scene/scene_frame.h"
 
 #include <GL/gl.h>
+#include <array>
 #include <optional>
 #include <string>
 
@@ -42,7 +44,8 @@ public:
     void ToggleHelpText() { quillmere::ToggleHelpText(m_helpText); }
     const HelpTextState& helpText() const { return m_helpText; }
 
-    // One frame, up to glFinish; the caller swaps the buffers. screen is in physical pixels.
+    // One frame; the caller swaps the buffers, which waits for the drawing to finish. screen is in physical
+    // pixels.
     void RenderFrame(const SceneFrame& frame, ScreenSize screen, const TankBox& tank,
                      const CustomBackdropPicture& picture);
 
@@ -51,7 +54,7 @@ public:
     bool hasFont() const { return m_font.has_value(); }
 
 private:
-    void drawBubbles(const SceneFrame& frame) const;
+    void drawBubbles(const SceneFrame& frame);
     void drawCustomBackdrop(const SceneFrame& frame, const TankBox& tank, GLuint texture) const;
     void drawFish(const SceneFrame& frame) const;
     void drawBuiltInBackdrop(const SceneFrame& frame, const TankBox& tank) const;
@@ -61,6 +64,8 @@ private:
     SceneTextures m_textures;
     DisplayLists m_pelletDisc;
     HelpTextState m_helpText;
+    // The bubbles' corners for one array draw, laid out as GL_T2F_V3F.
+    std::array<TexturedVertex, 4 * MaxParticles> m_bubbleCorners{};
 };
 
 } // namespace quillmere
