@@ -35,11 +35,6 @@ constexpr std::chrono::milliseconds TickInterval{20};
 // Ten seconds of ticks.
 constexpr int GlReportTicks = 500;
 
-FrameCadence::Duration sinceEpoch() {
-    return std::chrono::duration_cast<FrameCadence::Duration>(
-        std::chrono::steady_clock::now().time_since_epoch());
-}
-
 // The context made on the canvas is a legacy one, which keeps the fixed-function pipeline.
 wxGLAttributes canvasAttributes() {
     wxGLAttributes attributes;
@@ -197,7 +192,7 @@ void CAquariumView::OnTimer(wxTimerEvent&) {
         return;
     }
     m_inTick = true;
-    if (m_cadence.frameDue(sinceEpoch())) {
+    if (m_cadence.frameDue(FrameCadence::now())) {
         RenderFrame();
         builtInMusicTick(m_state.musicFlags, m_services.builtInTune, m_state.settings.volume);
         ++m_ticks;
@@ -208,7 +203,7 @@ void CAquariumView::OnTimer(wxTimerEvent&) {
     m_inTick = false;
     if (m_ticking) {
         const auto delay =
-            std::chrono::ceil<std::chrono::milliseconds>(m_cadence.delayUntilNext(sinceEpoch()));
+            std::chrono::ceil<std::chrono::milliseconds>(m_cadence.delayUntilNext(FrameCadence::now()));
         m_timer.StartOnce(std::max(1, static_cast<int>(delay.count())));
     }
 }

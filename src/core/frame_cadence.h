@@ -13,6 +13,11 @@ public:
 
     explicit FrameCadence(Duration period) : m_period(period) {}
 
+    // The steady clock's reading, which the cadence counts against.
+    static Duration now() {
+        return std::chrono::duration_cast<Duration>(std::chrono::steady_clock::now().time_since_epoch());
+    }
+
     // A tick arrived at now: whether a frame is due. A tick that arrives early (a timer may round its
     // delay down) waits for the next one.
     bool frameDue(Duration now) {

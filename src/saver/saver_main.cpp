@@ -3,11 +3,11 @@
 // window of its own. It reads the settings file but never writes it, writes nothing into the settings
 // folder, plays no sound and takes no input; SIGTERM, SIGINT or the window's end stop it.
 
-#include "saver/frame_pacer.h"
 #include "saver/saver_options.h"
 #include "saver/saver_window.h"
 #include "saver/termination_signals.h"
 
+#include "core/frame_cadence.h"
 #include "core/random.h"
 #include "render/aquarium_scene.h"
 #include "settings/aquarium_settings.h"
@@ -33,9 +33,8 @@ int fail(int code, const std::string& message) {
 }
 
 // Waits until the next frame is due, an X event or a signal arrives, whichever is first.
-void waitForWork(int displayFd, int signalFd, quillmere::FramePacer::Clock::time_point due) {
-    using namespace std::chrono;
-    const auto left = ceil<milliseconds>(due - quillmere::FramePacer::Clock::now()).count();
+void waitForWork(int displayFd, int signalFd, quillmere::FrameCadence::Duration delay) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(delay).count();
     if (left <= 0)
         return;
     pollfd fds[] = {{displayFd, POLLIN, 0}, {signalFd, POLLIN, 0}};
@@ -73,14 +72,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quillmere-saver: MAP SIZE ERROR\n");
 
     const quillmere::CustomBackdropPicture builtInBackdrop;
-    quillmere::FramePacer pacer(options.fps, quillmere::FramePacer::Clock::now());
+    // A late frame is never made up for, as the program's own timer drops ticks it could not serve.
+    quillmere::FrameCadence cadence(
+        std::chrono::duration_cast<quillmere::FrameCadence::Duration>(std::chrono::seconds(1)) / options.fps);
     while (!signals.taken() && window->handleEvents()) {
-        if (quillmere::FramePacer::Clock::now() >= pacer.due()) {
+        if (cadence.frameDue(quillmere::FrameCadence::now())) {
             tank.renderFrame(random, settings, camera, builtInBackdrop, window->size());
             window->swapBuffers();
-            pacer.frameDrawn(quillmere::FramePacer::Clock::now());
         }
-        waitForWork(window->connectionFd(), signals.fd(), pacer.due());
+        waitForWork(window->connectionFd(), signals.fd(),
+                    cadence.delayUntilNext(quillmere::FrameCadence::now()));
     }
     tank.releaseGlObjects();
     return 0;

@@ -1,4 +1,3 @@
-#include "saver/frame_pacer.h"
 #include "saver/saver_options.h"
 
 #include <gtest/gtest.h>
@@ -94,19 +93,6 @@ TEST(SaverTarget, TheDaemonsWindowCountsUnlessAnotherIsNamed) {
     root.mode = SaverMode::Root;
     SaverTarget target;
     EXPECT_NE(chooseSaverTarget(root, "window", target), "");
-}
-
-TEST(FramePacer, KeepsTheRateAndNeverCatchesUp) {
-    using namespace std::chrono;
-    const FramePacer::Clock::time_point start{};
-    FramePacer pacer(25, start);
-    EXPECT_EQ(pacer.due(), start);
-    pacer.frameDrawn(start + milliseconds(5));
-    EXPECT_EQ(pacer.due(), start + milliseconds(40)) << "a frame drawn on time keeps the beat";
-    pacer.frameDrawn(start + milliseconds(50));
-    EXPECT_EQ(pacer.due(), start + milliseconds(80)) << "a little late still keeps it";
-    pacer.frameDrawn(start + milliseconds(300));
-    EXPECT_EQ(pacer.due(), start + milliseconds(340)) << "a long stall does not bring a burst of frames";
 }
 
 } // namespace
