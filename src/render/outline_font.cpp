@@ -43,8 +43,14 @@ std::optional<OutlineFont> OutlineFont::FromFile(const std::string& fontFile) {
     DisplayLists lists = DisplayLists::generate(ListCount);
     if (!lists)
         return std::nullopt;
-    for (int code = 0; code < ListCount; ++code)
+    for (int code = 0; code < ListCount; ++code) {
         compileGlyph(font, lists.base() + static_cast<GLuint>(code), static_cast<wchar_t>(code));
+        // Setting the size again empties FTGL's glyph cache, which would otherwise hold every glyph's
+        // outline and tessellated mesh (some 25 MB for all 256) until the font goes; the list already
+        // holds what is drawn.
+        if (!font.FaceSize(FaceSize))
+            return std::nullopt;
+    }
     return OutlineFont(std::move(lists));
 }
 
