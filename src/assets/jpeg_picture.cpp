@@ -122,7 +122,8 @@ void decodeJpeg(JpegReading& r) {
     jpeg_calc_output_dimensions(&info);
     const bool cmyk = info.out_color_space == JCS_CMYK;
     const int channels = cmyk ? 3 : info.output_components;
-    if (info.output_width < 1 || info.output_height < 1 || (channels != 1 && channels != 3)) {
+    if (info.output_width < 1 || info.output_height < 1 || (channels != 1 && channels != 3) ||
+        (cmyk && info.output_components != 4)) {
         r.refused = true;
         return;
     }
