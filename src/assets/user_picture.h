@@ -9,6 +9,13 @@
 
 namespace quillmere {
 
+// No texture of a user picture is larger than this per side, whatever the GL implementation allows:
+// the backdrop never covers more than a 4K screen, and texture creation (scaling to powers of two, DXT
+// compression, mipmaps) on a picture twice as large takes seconds and four times the memory.
+constexpr int MaxUserTextureSide = 4096;
+// Every OpenGL implementation takes textures of this size.
+constexpr int MinGlTextureSide = 64;
+
 // A picture the user chose, decoded: 8-bit channels, rows from the top down with no padding. One
 // channel is grey, two grey and alpha, three red-green-blue, four red-green-blue-alpha.
 struct UserPicture {
@@ -32,14 +39,8 @@ struct UserPictureLimits {
     // Progressive scans in one JPEG; encoders write about ten, hostile files thousands.
     int maxJpegScans = 100;
     // Decoded pictures are scaled down, each side on its own, to at most this many pixels.
-    int textureSide = 8192;
+    int textureSide = MaxUserTextureSide;
 };
-
-// No texture of a user picture is larger than this per side, whatever the GL implementation allows:
-// ten pictures of the largest size stay within reach of a desktop's memory.
-constexpr int MaxUserTextureSide = 8192;
-// Every OpenGL implementation takes textures of this size.
-constexpr int MinGlTextureSide = 64;
 
 // The limits for pictures that become textures under a GL implementation's GL_MAX_TEXTURE_SIZE.
 UserPictureLimits userPictureLimits(int maxTextureSize);
