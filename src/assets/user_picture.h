@@ -11,7 +11,7 @@ namespace quillmere {
 
 // No texture of a user picture is larger than this per side, whatever the GL implementation allows:
 // the backdrop never covers more than a 4K screen, and texture creation (scaling to powers of two, DXT
-// compression, mipmaps) on a picture twice as large takes seconds and four times the memory.
+// compression, mipmaps) on a larger picture takes seconds longer and up to four times the memory.
 constexpr int MaxUserTextureSide = 4096;
 // Every OpenGL implementation takes textures of this size.
 constexpr int MinGlTextureSide = 64;
