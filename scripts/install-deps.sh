@@ -4,7 +4,7 @@ set -eu
 
 PACKAGES="build-essential cmake ninja-build pkg-config git
 libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
-libsoil-dev libftgl-dev libfontconfig-dev fonts-dejavu-core libpng-dev
+libsoil-dev libftgl-dev libfontconfig-dev fonts-dejavu-core libpng-dev libjpeg62-turbo-dev
 libsdl2-mixer-dev
 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
 xvfb xauth xdotool x11-utils imagemagick sox

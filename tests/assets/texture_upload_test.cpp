@@ -271,13 +271,40 @@ TEST_F(TextureUploadTest, ATextureDeletesItsNameWhenDestroyed) {
     EXPECT_FALSE(glIsTexture(name));
 }
 
-TEST_F(TextureUploadTest, UserPicturesLoadThroughSoilOrGiveNoTexture) {
-    const Texture picture = LoadUserPicture(write("picture.bmp", encodeBitmap(plain(8, 4, 24, 0x4080C0))));
-    EXPECT_NE(picture.name(), 0u);
-    EXPECT_TRUE(glIsTexture(picture.name()));
-    EXPECT_EQ(LoadUserPicture(path("missing.png").string()).name(), 0u);
-    EXPECT_EQ(LoadUserPicture(write("junk.jpg", {0xFF, 0xD8, 0xFF, 0x00, 1, 2, 3})).name(), 0u);
-    EXPECT_EQ(LoadUserPicture(write("empty.png", {})).name(), 0u);
+TEST_F(TextureUploadTest, UserPicturesBecomeMipmappedTexturesOfPowerOfTwoSides) {
+    for (const char* name : {"baseline.jpg", "rgb.png", "rgb24.bmp"}) {
+        const std::string file = std::string(QUILLMERE_PICTURE_CORPUS) + "/" + name;
+        const UserPictureTexture picture = LoadUserPictureTexture(file);
+        ASSERT_TRUE(picture.texture) << name;
+        EXPECT_EQ(picture.error, "");
+        EXPECT_EQ(integer(GL_TEXTURE_BINDING_2D), static_cast<GLint>(picture.texture.name()));
+        EXPECT_EQ(levelParameter(0, GL_TEXTURE_WIDTH), 16) << name << " is 13 x 9";
+        EXPECT_EQ(levelParameter(0, GL_TEXTURE_HEIGHT), 16) << name;
+        EXPECT_EQ(levelParameter(4, GL_TEXTURE_WIDTH), 1) << name << ": the mipmaps down to one pixel";
+    }
+}
+
+TEST_F(TextureUploadTest, TheTopOfAUserPictureIsTheTopOfItsTexture) {
+    BitmapLayout layout = bitmapLayout(8, 8, 24);
+    layout.pixel = [](int, int row) { return row >= 4 ? 0xFF0000u : 0x0000FFu; };
+    const Texture picture = LoadUserPicture(write("sky.bmp", encodeBitmap(layout)));
+    ASSERT_TRUE(picture);
+    const auto pixels = texturePixels(GL_RGB, 3);
+    ASSERT_EQ(pixels.size(), 8u * 8 * 3);
+    EXPECT_GT(pixels[2], pixels[0]) << "the texture's first row is the picture's bottom, blue";
+    EXPECT_GT(pixels[7 * 8 * 3], pixels[7 * 8 * 3 + 2]) << "its last row the picture's top, red";
+}
+
+TEST_F(TextureUploadTest, UserPicturesThatCannotBeLoadedGiveNoTextureAndTheMessage) {
+    const std::vector<std::string> files = {path("missing.png").string(),
+                                            write("junk.jpg", {0xFF, 0xD8, 0xFF, 0x00, 1, 2, 3}),
+                                            write("empty.png", {}), write("targa.jpg", {0, 0, 10, 0, 0, 0})};
+    for (const std::string& file : files) {
+        const UserPictureTexture picture = LoadUserPictureTexture(file);
+        EXPECT_FALSE(picture.texture) << file;
+        EXPECT_EQ(picture.error, "(" + file + ")image loading error.");
+        EXPECT_EQ(LoadUserPicture(file).name(), 0u) << file;
+    }
 }
 
 TEST_F(TextureUploadTest, TheBuiltInPicturesLoad) {
