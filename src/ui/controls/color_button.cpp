@@ -7,20 +7,11 @@
 
 namespace quillmere {
 
+// The face shows neither hover nor a held press, so the pointer is not followed.
 ColorButton::ColorButton(wxWindow* parent, wxWindowID id, ColorRef colour)
-    : wxControl(parent, id, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE),
-      m_colour(colour) {
-    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    : PressableControl(parent, id, 0, EnterClicks), m_colour(colour) {
     SetInitialSize();
     Bind(wxEVT_PAINT, &ColorButton::OnPaint, this);
-    Bind(wxEVT_LEFT_DOWN, &ColorButton::OnLeftDown, this);
-    Bind(wxEVT_LEFT_DCLICK, &ColorButton::OnLeftDown, this);
-    Bind(wxEVT_LEFT_UP, &ColorButton::OnLeftUp, this);
-    Bind(wxEVT_MOUSE_CAPTURE_LOST, &ColorButton::OnCaptureLost, this);
-    Bind(wxEVT_KEY_DOWN, &ColorButton::OnKeyDown, this);
-    Bind(wxEVT_KEY_UP, &ColorButton::OnKeyUp, this);
-    Bind(wxEVT_SET_FOCUS, &ColorButton::OnFocusChange, this);
-    Bind(wxEVT_KILL_FOCUS, &ColorButton::OnFocusChange, this);
 }
 
 void ColorButton::setColour(ColorRef colour) {
@@ -47,58 +38,6 @@ void ColorButton::click() {
     wxCommandEvent event(wxEVT_BUTTON, GetId());
     event.SetEventObject(this);
     ProcessWindowEvent(event);
-}
-
-void ColorButton::OnLeftDown(wxMouseEvent&) {
-    if (!IsEnabled())
-        return;
-    SetFocus();
-    if (!HasCapture())
-        CaptureMouse();
-    m_mouseDown = true;
-}
-
-void ColorButton::OnLeftUp(wxMouseEvent& event) {
-    if (HasCapture())
-        ReleaseMouse();
-    if (!m_mouseDown)
-        return;
-    m_mouseDown = false;
-    if (wxRect(GetClientSize()).Contains(event.GetPosition()))
-        click();
-}
-
-void ColorButton::OnCaptureLost(wxMouseCaptureLostEvent&) {
-    m_mouseDown = false;
-}
-
-void ColorButton::OnKeyDown(wxKeyEvent& event) {
-    switch (event.GetKeyCode()) {
-    case WXK_SPACE:
-        m_spaceDown = true;
-        break;
-    case WXK_RETURN:
-    case WXK_NUMPAD_ENTER:
-        click();
-        break;
-    default:
-        event.Skip();
-    }
-}
-
-void ColorButton::OnKeyUp(wxKeyEvent& event) {
-    if (event.GetKeyCode() != WXK_SPACE || !m_spaceDown) {
-        event.Skip();
-        return;
-    }
-    m_spaceDown = false;
-    click();
-}
-
-void ColorButton::OnFocusChange(wxFocusEvent& event) {
-    m_spaceDown = false;
-    Refresh();
-    event.Skip();
 }
 
 } // namespace quillmere

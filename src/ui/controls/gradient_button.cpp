@@ -42,22 +42,10 @@ int systemEdge(wxSystemMetric metric, const wxWindow* window) {
 } // namespace
 
 GradientButton::GradientButton(wxWindow* parent, wxWindowID id, const wxString& label)
-    : wxControl(parent, id, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE) {
+    : PressableControl(parent, id, 0, ShowsPress | EnterClicks) {
     SetLabel(label);
-    SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetInitialSize();
     Bind(wxEVT_PAINT, &GradientButton::OnPaint, this);
-    Bind(wxEVT_LEFT_DOWN, &GradientButton::OnLeftDown, this);
-    Bind(wxEVT_LEFT_DCLICK, &GradientButton::OnLeftDown, this);
-    Bind(wxEVT_LEFT_UP, &GradientButton::OnLeftUp, this);
-    Bind(wxEVT_MOTION, &GradientButton::OnMotion, this);
-    Bind(wxEVT_ENTER_WINDOW, &GradientButton::OnEnter, this);
-    Bind(wxEVT_LEAVE_WINDOW, &GradientButton::OnLeave, this);
-    Bind(wxEVT_MOUSE_CAPTURE_LOST, &GradientButton::OnCaptureLost, this);
-    Bind(wxEVT_KEY_DOWN, &GradientButton::OnKeyDown, this);
-    Bind(wxEVT_KEY_UP, &GradientButton::OnKeyUp, this);
-    Bind(wxEVT_SET_FOCUS, &GradientButton::OnFocusChange, this);
-    Bind(wxEVT_KILL_FOCUS, &GradientButton::OnFocusChange, this);
 }
 
 void GradientButton::setIcons(const wxBitmapBundle& normal, const wxBitmapBundle& hot) {
@@ -101,8 +89,8 @@ void GradientButton::OnPaint(wxPaintEvent&) {
     const wxRect client(GetClientSize());
     const bool enabled = IsThisEnabled();
     const bool focused = HasFocus();
-    const bool hover = m_hover && enabled;
-    const bool active = focused || m_pressed || isDefault();
+    const bool hover = isHover() && enabled;
+    const bool active = focused || isPressed() || isDefault();
 
     const wxColour parentBackground = shownBackground(*this);
     dc.SetBrush(parentBackground);
@@ -138,7 +126,7 @@ void GradientButton::OnPaint(wxPaintEvent&) {
              wxRect(face.x, face.GetBottom() + 1 - edge, face.width, edge));
     }
 
-    const int pressed = m_pressed ? FromDIP(1) : 0;
+    const int pressed = isPressed() ? FromDIP(1) : 0;
     const wxString label = GetLabel();
     const bool hasIcon = m_normalIcon.IsOk() && m_hotIcon.IsOk();
 
@@ -172,91 +160,6 @@ void GradientButton::click() {
     wxCommandEvent event(wxEVT_BUTTON, GetId());
     event.SetEventObject(this);
     ProcessWindowEvent(event);
-}
-
-void GradientButton::OnLeftDown(wxMouseEvent&) {
-    if (!IsEnabled())
-        return;
-    SetFocus();
-    if (!HasCapture())
-        CaptureMouse();
-    m_mouseDown = true;
-    m_pressed = true;
-    Refresh();
-}
-
-void GradientButton::OnLeftUp(wxMouseEvent& event) {
-    if (HasCapture())
-        ReleaseMouse();
-    if (!m_mouseDown)
-        return;
-    m_mouseDown = false;
-    m_pressed = false;
-    Refresh();
-    if (wxRect(GetClientSize()).Contains(event.GetPosition()))
-        click();
-}
-
-void GradientButton::OnMotion(wxMouseEvent& event) {
-    const bool inside = wxRect(GetClientSize()).Contains(event.GetPosition());
-    const bool pressed = m_mouseDown && inside;
-    if (inside != m_hover || pressed != m_pressed) {
-        m_hover = inside;
-        m_pressed = pressed;
-        Refresh();
-    }
-}
-
-void GradientButton::OnEnter(wxMouseEvent& event) {
-    OnMotion(event);
-}
-
-void GradientButton::OnLeave(wxMouseEvent&) {
-    if (m_hover || (m_pressed && m_mouseDown)) {
-        m_hover = false;
-        m_pressed = m_pressed && !m_mouseDown;
-        Refresh();
-    }
-}
-
-void GradientButton::OnCaptureLost(wxMouseCaptureLostEvent&) {
-    m_mouseDown = false;
-    m_pressed = false;
-    Refresh();
-}
-
-void GradientButton::OnKeyDown(wxKeyEvent& event) {
-    switch (event.GetKeyCode()) {
-    case WXK_SPACE:
-        if (!m_pressed) {
-            m_pressed = true;
-            Refresh();
-        }
-        break;
-    case WXK_RETURN:
-    case WXK_NUMPAD_ENTER:
-        click();
-        break;
-    default:
-        event.Skip();
-    }
-}
-
-void GradientButton::OnKeyUp(wxKeyEvent& event) {
-    if (event.GetKeyCode() != WXK_SPACE || !m_pressed || m_mouseDown) {
-        event.Skip();
-        return;
-    }
-    m_pressed = false;
-    Refresh();
-    click();
-}
-
-void GradientButton::OnFocusChange(wxFocusEvent& event) {
-    if (event.GetEventType() == wxEVT_KILL_FOCUS && !m_mouseDown)
-        m_pressed = false;
-    Refresh();
-    event.Skip();
 }
 
 } // namespace quillmere

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ui/controls/pressable_control.h"
+
 #include <wx/bmpbndl.h>
-#include <wx/control.h>
 
 namespace quillmere {
 
@@ -10,7 +11,7 @@ namespace quillmere {
 // the focus. It is drawn off-screen and copied in one piece, so it never flickers.
 //
 // A click, Space or Enter sends wxEVT_BUTTON with the control's id to the parent.
-class GradientButton : public wxControl {
+class GradientButton : public PressableControl {
 public:
     GradientButton(wxWindow* parent, wxWindowID id, const wxString& label);
 
@@ -25,28 +26,15 @@ public:
     // Resizes to the new text's best size where the sizer allows, and repaints.
     void SetLabel(const wxString& label) override;
 
-    bool AcceptsFocus() const override { return true; }
-
 protected:
     wxSize DoGetBestClientSize() const override;
 
 private:
     bool isDefault() const;
-    void click();
+    // Sends wxEVT_BUTTON.
+    void click() override;
     void OnPaint(wxPaintEvent& event);
-    void OnLeftDown(wxMouseEvent& event);
-    void OnLeftUp(wxMouseEvent& event);
-    void OnMotion(wxMouseEvent& event);
-    void OnEnter(wxMouseEvent& event);
-    void OnLeave(wxMouseEvent& event);
-    void OnCaptureLost(wxMouseCaptureLostEvent& event);
-    void OnKeyDown(wxKeyEvent& event);
-    void OnKeyUp(wxKeyEvent& event);
-    void OnFocusChange(wxFocusEvent& event);
 
-    bool m_hover = false;
-    bool m_pressed = false;
-    bool m_mouseDown = false;
     wxBitmapBundle m_normalIcon;
     wxBitmapBundle m_hotIcon;
 };

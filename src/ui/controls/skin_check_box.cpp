@@ -30,23 +30,10 @@ int textAlignment(long style) {
 } // namespace
 
 SkinCheckBox::SkinCheckBox(wxWindow* parent, wxWindowID id, const wxString& label, long style)
-    : wxControl(parent, id, wxDefaultPosition, wxDefaultSize,
-                style | wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE) {
+    : PressableControl(parent, id, style, ShowsPress) {
     SetLabel(label);
-    SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetInitialSize();
     Bind(wxEVT_PAINT, &SkinCheckBox::OnPaint, this);
-    Bind(wxEVT_LEFT_DOWN, &SkinCheckBox::OnLeftDown, this);
-    Bind(wxEVT_LEFT_DCLICK, &SkinCheckBox::OnLeftDown, this);
-    Bind(wxEVT_LEFT_UP, &SkinCheckBox::OnLeftUp, this);
-    Bind(wxEVT_MOTION, &SkinCheckBox::OnMotion, this);
-    Bind(wxEVT_ENTER_WINDOW, &SkinCheckBox::OnEnter, this);
-    Bind(wxEVT_LEAVE_WINDOW, &SkinCheckBox::OnLeave, this);
-    Bind(wxEVT_MOUSE_CAPTURE_LOST, &SkinCheckBox::OnCaptureLost, this);
-    Bind(wxEVT_KEY_DOWN, &SkinCheckBox::OnKeyDown, this);
-    Bind(wxEVT_KEY_UP, &SkinCheckBox::OnKeyUp, this);
-    Bind(wxEVT_SET_FOCUS, &SkinCheckBox::OnFocusChange, this);
-    Bind(wxEVT_KILL_FOCUS, &SkinCheckBox::OnFocusChange, this);
 }
 
 void SkinCheckBox::setCheck(bool checked, bool redraw) {
@@ -96,7 +83,7 @@ void SkinCheckBox::OnPaint(wxPaintEvent&) {
     wxRect rect(client);
     const bool enabled = IsThisEnabled();
 
-    if (m_hover && enabled) {
+    if (isHover() && enabled) {
         dc.SetBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNHIGHLIGHT));
         dc.SetPen(*wxBLACK_PEN);
         dc.DrawRoundedRectangle(rect, FromDIP(2));
@@ -115,7 +102,7 @@ void SkinCheckBox::OnPaint(wxPaintEvent&) {
     rect.Deflate(FromDIP(1));
 
     const int size = indicatorSize();
-    const int pressed = m_pressed ? FromDIP(1) : 0;
+    const int pressed = isPressed() ? FromDIP(1) : 0;
     const bool right = HasFlag(IndicatorRight);
     const wxPoint indicator(right ? rect.GetRight() + 1 - size : rect.x, (client.y - size) / 2 + FromDIP(2));
 
@@ -160,92 +147,13 @@ void SkinCheckBox::OnPaint(wxPaintEvent&) {
     }
 }
 
-void SkinCheckBox::toggle() {
+void SkinCheckBox::click() {
     m_checked = !m_checked;
     Refresh();
     wxCommandEvent event(wxEVT_CHECKBOX, GetId());
     event.SetEventObject(this);
     event.SetInt(m_checked ? 1 : 0);
     ProcessWindowEvent(event);
-}
-
-void SkinCheckBox::OnLeftDown(wxMouseEvent&) {
-    if (!IsEnabled())
-        return;
-    SetFocus();
-    if (!HasCapture())
-        CaptureMouse();
-    m_mouseDown = true;
-    m_pressed = true;
-    Refresh();
-}
-
-void SkinCheckBox::OnLeftUp(wxMouseEvent& event) {
-    if (HasCapture())
-        ReleaseMouse();
-    if (!m_mouseDown)
-        return;
-    m_mouseDown = false;
-    m_pressed = false;
-    Refresh();
-    // Like a native button: a click counts only when the button comes up over the control.
-    if (wxRect(GetClientSize()).Contains(event.GetPosition()))
-        toggle();
-}
-
-void SkinCheckBox::OnMotion(wxMouseEvent& event) {
-    const bool inside = wxRect(GetClientSize()).Contains(event.GetPosition());
-    const bool pressed = m_mouseDown && inside;
-    if (inside != m_hover || pressed != m_pressed) {
-        m_hover = inside;
-        m_pressed = pressed;
-        Refresh();
-    }
-}
-
-void SkinCheckBox::OnEnter(wxMouseEvent& event) {
-    OnMotion(event);
-}
-
-void SkinCheckBox::OnLeave(wxMouseEvent&) {
-    if (m_hover || (m_pressed && m_mouseDown)) {
-        m_hover = false;
-        m_pressed = m_pressed && !m_mouseDown;
-        Refresh();
-    }
-}
-
-void SkinCheckBox::OnCaptureLost(wxMouseCaptureLostEvent&) {
-    m_mouseDown = false;
-    m_pressed = false;
-    Refresh();
-}
-
-void SkinCheckBox::OnKeyDown(wxKeyEvent& event) {
-    if (event.GetKeyCode() != WXK_SPACE) {
-        event.Skip();
-        return;
-    }
-    if (!m_pressed) {
-        m_pressed = true;
-        Refresh();
-    }
-}
-
-void SkinCheckBox::OnKeyUp(wxKeyEvent& event) {
-    if (event.GetKeyCode() != WXK_SPACE || !m_pressed || m_mouseDown) {
-        event.Skip();
-        return;
-    }
-    m_pressed = false;
-    toggle();
-}
-
-void SkinCheckBox::OnFocusChange(wxFocusEvent& event) {
-    if (event.GetEventType() == wxEVT_KILL_FOCUS && !m_mouseDown)
-        m_pressed = false;
-    Refresh();
-    event.Skip();
 }
 
 } // namespace quillmere

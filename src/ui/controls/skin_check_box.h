@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ui/colorref.h"
+#include "ui/controls/pressable_control.h"
 
 #include <wx/bmpbndl.h>
-#include <wx/control.h>
 
 namespace quillmere {
 
@@ -16,7 +16,7 @@ namespace quillmere {
 // A click, or Space while it has the focus, inverts the check, repaints and sends wxEVT_CHECKBOX (a
 // wxCommandEvent carrying the control's id, IsChecked() giving the new state), which reaches the parent.
 // setCheck sends nothing.
-class SkinCheckBox : public wxControl {
+class SkinCheckBox : public PressableControl {
 public:
     // Indicator at the right, text at its left.
     static constexpr long IndicatorRight = 0x1000;
@@ -39,30 +39,17 @@ public:
     // Resizes to the new text's best size where the sizer allows, and repaints.
     void SetLabel(const wxString& label) override;
 
-    bool AcceptsFocus() const override { return true; }
-
 protected:
     wxSize DoGetBestClientSize() const override;
 
 private:
     bool hasIcons() const { return m_checkedIcon.IsOk() && m_uncheckedIcon.IsOk(); }
     int indicatorSize() const;
-    void toggle();
+    // Inverts the check, repaints and sends wxEVT_CHECKBOX.
+    void click() override;
     void OnPaint(wxPaintEvent& event);
-    void OnLeftDown(wxMouseEvent& event);
-    void OnLeftUp(wxMouseEvent& event);
-    void OnMotion(wxMouseEvent& event);
-    void OnEnter(wxMouseEvent& event);
-    void OnLeave(wxMouseEvent& event);
-    void OnCaptureLost(wxMouseCaptureLostEvent& event);
-    void OnKeyDown(wxKeyEvent& event);
-    void OnKeyUp(wxKeyEvent& event);
-    void OnFocusChange(wxFocusEvent& event);
 
     bool m_checked = false;
-    bool m_hover = false;
-    bool m_pressed = false;   // the mouse button or Space is held down on it
-    bool m_mouseDown = false; // a click started here and has not ended
     ColorRef m_checkedColour = DefaultChecked;
     ColorRef m_uncheckedColour = DefaultUnchecked;
     wxBitmapBundle m_checkedIcon;
