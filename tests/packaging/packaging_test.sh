@@ -32,9 +32,9 @@ expected_files() {
 
 case "$CASE" in
 install)
-    DESTDIR="$WORK/root" cmake --install "$BUILD" --prefix /usr >"$WORK/install.log" 2>&1 ||
+    DESTDIR="$WORK/staged" cmake --install "$BUILD" --prefix /usr >"$WORK/install.log" 2>&1 ||
         fail "cmake --install failed: $(tail -n 5 "$WORK/install.log")"
-    ROOT="$WORK/root/usr"
+    ROOT="$WORK/staged/usr"
     expected_files | sort >"$WORK/expected"
     (cd "$ROOT" && find . -type f -printf '%P %m\n' | sort) >"$WORK/installed"
     diff "$WORK/expected" "$WORK/installed" >&2 || fail "the installed files differ from the list above"
@@ -42,7 +42,7 @@ install)
     desktop-file-validate "$ROOT/share/applications/org.quillmere.Quillmere.desktop" ||
         fail "desktop-file-validate refused the desktop entry"
     # validate-tree also checks that the metainfo names the desktop entry and the icon it installs.
-    appstreamcli validate-tree --no-net --explain "$WORK/root" || fail "appstreamcli refused the tree"
+    appstreamcli validate-tree --no-net --explain "$WORK/staged" || fail "appstreamcli refused the tree"
     grep -q '<screenshot type="default">' "$ROOT/share/metainfo/org.quillmere.Quillmere.metainfo.xml" ||
         fail "the metainfo shows no screenshot"
     xmllint --noout "$ROOT/share/xscreensaver/config/quillmere-saver.xml" || fail "the saver's page is not XML"
@@ -100,8 +100,8 @@ deb)
             fail "Depends lacks $library: $depends"
     done
     grep -q -- '-dev' <<<"$depends" && fail "Depends names a development package: $depends"
-    dpkg-deb -x "$package" "$WORK/root"
-    file "$WORK/root/usr/bin/quillmere" | grep -q 'stripped' && ! file "$WORK/root/usr/bin/quillmere" |
+    dpkg-deb -x "$package" "$WORK/staged"
+    file "$WORK/staged/usr/bin/quillmere" | grep -q 'stripped' && ! file "$WORK/staged/usr/bin/quillmere" |
         grep -q 'not stripped' || fail "the program is not stripped"
     ;;
 *)

@@ -39,21 +39,21 @@ FishDialog::FishDialog(wxWindow* parent, Random& random, SettingsFile& file, Aqu
     m_total = new wxStaticText(this, TotalId, "Total:50  (Max:50)");
     m_total->SetForegroundColour(toWxColour(TotalColour));
 
-    struct ButtonSpec {
+    struct ButtonEntry {
         int id;
         const char* label;
         const char* tooltip;
     };
-    const ButtonSpec buttonSpecs[] = {
+    const ButtonEntry buttonEntries[] = {
         {AddId, "Add", "Add Fish"},
         {DeleteId, "Delete", "Delete Fish"},
         {RandomId, "Random", "Random  All Fishes"},
         {ClearId, "Clear", "Clear All Fishes"},
     };
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    for (const ButtonSpec& spec : buttonSpecs) {
-        auto* button = new GradientButton(this, spec.id, spec.label);
-        button->setTooltip(spec.tooltip);
+    for (const ButtonEntry& entry : buttonEntries) {
+        auto* button = new GradientButton(this, entry.id, entry.label);
+        button->setTooltip(entry.tooltip);
         buttons->Add(button, wxSizerFlags().Border(wxLEFT, FromDIP(Gap)));
     }
 
