@@ -7,33 +7,8 @@ set -u
 CASE=$1
 PROGRAM=$2
 
-WORK=$(mktemp -d)
-PID=""
-cleanup() {
-    [ -n "$PID" ] && kill -KILL "$PID" 2>/dev/null
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/dialog_harness.sh"
 
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -s "$WORK/stderr" ]; then
-        echo "--- program stderr:" >&2
-        cat "$WORK/stderr" >&2
-    fi
-    exit 1
-}
-
-mkdir -p "$WORK/config/quillmere" "$WORK/home"
-mkdir -m 700 "$WORK/runtime"
-export XDG_CONFIG_HOME="$WORK/config"
-export XDG_RUNTIME_DIR="$WORK/runtime"
-export HOME="$WORK/home"
-export NO_AT_BRIDGE=1
-unset DBUS_SESSION_BUS_ADDRESS
-export SDL_AUDIODRIVER=dummy
-
-SETTINGS="$XDG_CONFIG_HOME/quillmere/QuillmereSet.ini"
 SETTINGS_TITLE='^Aquarium Settings - Quillmere 1.2$'
 FISH_TITLE='^Fish Settings - Quillmere 1.2$'
 WINDOW=""
@@ -88,15 +63,11 @@ expect_tank_moves() {
 
 # The open popup menu's geometry "X Y WIDTH HEIGHT": the program's mapped override-redirect window.
 menu_geometry() {
-    local window info
-    for window in $(xwininfo -root -children | awk '/\("quillmere" "Quillmere"\)/ {print $1}'); do
-        info=$(xwininfo -id "$window")
-        grep -q 'Override Redirect State: yes' <<<"$info" && grep -q 'Map State: IsViewable' <<<"$info" ||
-            continue
-        awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
-             /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}' <<<"$info"
-        return 0
-    done
+    local window
+    window=$(menu_window)
+    [ -n "$window" ] || return 0
+    xwininfo -id "$window" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+         /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'
 }
 
 # Opens a dialog from the right-click menu: open_dialog ENTRY_INDEX TITLE. Entries are 48 pixels high

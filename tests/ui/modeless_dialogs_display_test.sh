@@ -7,29 +7,7 @@ set -u
 CASE=$1
 PROGRAM=$2
 
-WORK=$(mktemp -d)
-PID=""
-cleanup() {
-    [ -n "$PID" ] && kill -KILL "$PID" 2>/dev/null
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -s "$WORK/stderr" ]; then
-        echo "--- program stderr:" >&2
-        cat "$WORK/stderr" >&2
-    fi
-    exit 1
-}
-
-mkdir -p "$WORK/config/quillmere" "$WORK/home"
-mkdir -m 700 "$WORK/runtime"
-export XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime" HOME="$WORK/home" NO_AT_BRIDGE=1
-unset DBUS_SESSION_BUS_ADDRESS
-export SDL_AUDIODRIVER=dummy
-SETTINGS="$XDG_CONFIG_HOME/quillmere/QuillmereSet.ini"
+. "$(dirname "$0")/dialog_harness.sh"
 
 # The user's files live where names are hard on a program: beyond 127 bytes, with spaces and umlauts.
 MEDIA="$WORK/home/Bilder und Musik/Sommer über dem Meer/$(printf 'Wellen%.0s' {1..16})"
@@ -82,14 +60,10 @@ window_origin() {
 
 # Prints "X Y" of the open popup menu, the program's one mapped window that bypasses the window manager.
 menu_origin() {
-    local window info
-    for window in $(xwininfo -root -children | awk '/\("quillmere" "Quillmere"\)/ {print $1}'); do
-        info=$(xwininfo -id "$window")
-        grep -q 'Override Redirect State: yes' <<<"$info" && grep -q 'Map State: IsViewable' <<<"$info" ||
-            continue
-        window_origin "$window"
-        return 0
-    done
+    local window
+    window=$(menu_window)
+    [ -n "$window" ] && window_origin "$window"
+    return 0
 }
 
 # Opens a menu entry (2 "  Custom Music", 3 "  Custom Background") and waits for its dialog; sets DIALOG,
