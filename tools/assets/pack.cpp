@@ -1,6 +1,7 @@
 #include "pack.h"
 
 #include "assets/asset_scrambling.h"
+#include "embed_text.h"
 
 #include <fstream>
 #include <sstream>
@@ -12,26 +13,8 @@ namespace {
 
 constexpr const char* DataSymbol = "quillmere_embedded_asset_data";
 
-// Escapes text for a double-quoted string of C++ or of the assembler, which share these rules.
-std::string quoted(const std::string& text, const char* suffix = "") {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '\n' || c == '\r')
-            throw std::runtime_error("a newline in a path cannot be embedded: " + text);
-        if (c == '\\' || c == '"')
-            out += '\\';
-        out += c;
-    }
-    return out + suffix + '"';
-}
-
-void writeFile(const std::filesystem::path& path, const char* data, std::size_t size) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(data, static_cast<std::streamsize>(size));
-    out.close();
-    if (!out)
-        throw std::runtime_error("cannot write " + path.string());
-}
+using embedding::quoted;
+using embedding::writeFile;
 
 std::string dataSource(const std::filesystem::path& dataPath, std::span<const PackedAsset> assets) {
     std::size_t total = 0;
