@@ -2,6 +2,7 @@
 # frame's drawing from what the scene's frame computed, and the 3-D help text.
 add_library(quillmere_render STATIC
     ${CMAKE_CURRENT_LIST_DIR}/aquarium_scene.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/backdrop_cells.cpp
     ${CMAKE_CURRENT_LIST_DIR}/font_lookup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame_projection.cpp
     ${CMAKE_CURRENT_LIST_DIR}/gl_object_count.cpp

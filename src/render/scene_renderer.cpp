@@ -1,5 +1,6 @@
 #include "render/scene_renderer.h"
 
+#include "render/backdrop_cells.h"
 #include "render/fish_renderer.h"
 #include "render/gl_setup.h"
 #include "render/pellet_disc.h"
@@ -123,7 +124,13 @@ void SceneRenderer::drawBuiltInBackdrop(const SceneFrame& frame, const TankBox& 
     glPushMatrix();
     applyTint(frame.builtInBackdropTint);
     glBindTexture(GL_TEXTURE_2D, m_textures.backdrop.name());
-    drawQuad(BuiltInBackdropQuad(tank));
+    const TexturedQuad quad = BuiltInBackdropQuad(tank);
+    // Where level 0 is all that is sampled (screens about 700 pixels high and more), the same picture
+    // comes from pieces, the largest drawn without blending.
+    if (BackdropTexelsPerPixel(quad, m_textures.backdropCells) < Level0TexelsPerPixel)
+        DrawBackdropPieces(quad, m_textures.backdropCells);
+    else
+        drawQuad(quad);
     glPopMatrix();
 }
 

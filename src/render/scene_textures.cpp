@@ -47,6 +47,7 @@ Texture loadBuiltIn(int id, const PictureSource& source, const std::string& name
 
 void LoadBackdropAndFishSkins(SceneTextures& textures, const PictureSource& source) {
     textures.backdrop = loadBuiltIn(BackdropAssetId, source, "BackGround0", Masked);
+    textures.backdropCells = ReadBackdropCells(textures.backdrop.name());
     for (int kind = 0; kind < FishSkinCount; ++kind)
         textures.fishSkins[kind] =
             loadBuiltIn(fishSkinAssetId(kind), source, "fish" + std::to_string(kind), Scaled);

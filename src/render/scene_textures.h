@@ -2,6 +2,7 @@
 
 #include "assets/asset_catalogue.h"
 #include "assets/gl_texture.h"
+#include "render/backdrop_cells.h"
 
 #include <array>
 #include <optional>
@@ -13,6 +14,7 @@ namespace quillmere {
 // still has its name (drawn untextured); one never made has name 0.
 struct SceneTextures {
     Texture backdrop;                             // the built-in backdrop, black transparent
+    BackdropCells backdropCells;                  // its level 0's size and the pieces it is drawn in
     std::array<Texture, FishSkinCount> fishSkins; // one per fish kind
     Texture bubbleSprite;
 };

@@ -1,6 +1,8 @@
-# The renderer's plain parts: projection numbers, quads, the disc's rim, the help text's count and lines.
+# The renderer's plain parts: projection numbers, quads, the backdrop's cells, the disc's rim, the help
+# text's count and lines.
 quillmere_add_test(scene_render_tests
     SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/backdrop_cells_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/frame_projection_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/help_text_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/pellet_disc_test.cpp
@@ -10,6 +12,7 @@ quillmere_add_test(scene_render_tests
 # Real frames of a real scene drawn on a virtual X server and read back from the back buffer.
 find_package(GLUT REQUIRED)
 add_executable(scene_render_display_tests
+    ${CMAKE_CURRENT_LIST_DIR}/backdrop_pieces_display_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/outline_font_display_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/scene_render_display_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/user_picture_textures_display_test.cpp)

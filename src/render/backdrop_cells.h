@@ -1,0 +1,85 @@
+#pragma once
+
+#include "render/scene_quads.h"
+
+#include <GL/gl.h>
+#include <array>
+#include <cstdint>
+#include <span>
+
+namespace quillmere {
+
+// The built-in backdrop is drawn as a few rectangles of a grid of cells, so that where no see-through
+// texel can be sampled it is drawn without blending, and where nothing else can be it is not drawn at
+// all: on a software rasteriser, blending a screen-sized picture over what lies behind it costs about as
+// much as sampling it. Few and large rectangles matter as much: every edge between two of them makes the
+// rasteriser shade the pixel blocks it crosses twice.
+constexpr int BackdropCellColumns = 32;
+constexpr int BackdropCellRows = 32;
+
+// What linear filtering can read for the samples inside a cell or rectangle: only opaque texels, only
+// fully see-through ones (which blend to what lies behind), or both.
+enum class CellCover : std::uint8_t { Mixed, Opaque, Clear };
+
+// A rectangle of cells, [firstColumn, endColumn) x [firstRow, endRow).
+struct BackdropPiece {
+    int firstColumn = 0;
+    int endColumn = 0;
+    int firstRow = 0;
+    int endRow = 0;
+    CellCover cover = CellCover::Mixed;
+};
+
+// The cuts below make at most this many rectangles: a column interval for each run of columns, and at
+// most three row intervals.
+constexpr int MaxBackdropPieces = BackdropCellColumns * 3;
+
+// The backdrop texture's level 0, what each of its cells holds (row by row from t = 0), and the
+// rectangles the backdrop is drawn as. The rectangles come from cuts that run the whole width or height
+// of the picture, so they meet edge to edge with no corner in the middle of another's edge (which would
+// let the rasteriser miss or repeat pixels along it). A texture without a picture has size 0 and no piece.
+struct BackdropCells {
+    int textureWidth = 0;
+    int textureHeight = 0;
+    std::array<CellCover, BackdropCellColumns * BackdropCellRows> cover{};
+    std::array<BackdropPiece, MaxBackdropPieces> pieces{};
+    int pieceCount = 0;
+
+    CellCover at(int column, int row) const { return cover[row * BackdropCellColumns + column]; }
+    std::span<const BackdropPiece> usedPieces() const {
+        return {pieces.data(), static_cast<std::size_t>(pieceCount)};
+    }
+};
+
+// From level-0 texels (RGBA, rows from t = 0). A cell is opaque when every texel that linear filtering can
+// read for a sample inside it has alpha 255, clear when every one has alpha 0, the picture wrapping round
+// its edges as GL_REPEAT does. Columns are cut where fully opaque columns meet others, and both ways
+// round the largest rectangle of clear cells.
+BackdropCells FindBackdropCells(std::span<const std::uint8_t> rgba, int width, int height);
+
+// The same from a texture's own level 0, read back from OpenGL. Needs a current rendering context.
+BackdropCells ReadBackdropCells(GLuint texture);
+
+// The part of quad a piece covers, corners in the quad's order, columns running along the quad's first
+// edge (corner 0 to 1) and rows along its last (corner 0 to 3). Pieces that share a grid point get the
+// same numbers for it.
+TexturedQuad BackdropPieceQuad(const TexturedQuad& quad, const BackdropPiece& piece);
+
+// The most level-0 texels that one pixel spans on the quad, at the corners of the viewport, under the
+// matrices and viewport now current; infinity when that cannot be told. The quad must be a rectangle
+// whose edges run along x and y in a plane of constant z, as both backdrops are.
+double BackdropTexelsPerPixel(const TexturedQuad& quad, const BackdropCells& cells);
+
+// Up to this many texels a pixel, every sample of a mipmapped texture reads level 0 with linear filtering
+// (a smaller level is chosen only from 2^0.5 on), so turning the mipmaps off for the draw changes no
+// pixel. Kept a little below 2^0.5 for the rasteriser's finite differences.
+constexpr double Level0TexelsPerPixel = 1.40;
+
+// Draws the quad with the bound backdrop texture as its pieces: the mixed ones blended, the opaque ones
+// without blending, both with linear filtering of level 0, and the clear ones not at all (blending them
+// leaves every pixel as it is; only depth would be written, where nothing drawn later lies behind). Only
+// for texels-per-pixel below Level0TexelsPerPixel, where this is the picture of the whole quad drawn
+// mipmapped and blended.
+void DrawBackdropPieces(const TexturedQuad& quad, const BackdropCells& cells);
+
+} // namespace quillmere
