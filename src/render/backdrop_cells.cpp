@@ -30,14 +30,14 @@ int wrapped(int i, int size) {
     return r < 0 ? r + size : r;
 }
 
-CellCover texelCover(std::span<const std::uint8_t> rgba, int width, int height, TexelSpan columns,
+CellCover texelCover(std::span<const std::uint8_t> alphas, int width, int height, TexelSpan columns,
                      TexelSpan rows) {
     bool opaque = true;
     bool clear = true;
     for (int y = rows.first; y <= rows.last; ++y) {
         const std::size_t row = static_cast<std::size_t>(wrapped(y, height)) * width;
         for (int x = columns.first; x <= columns.last; ++x) {
-            const std::uint8_t alpha = rgba[(row + wrapped(x, width)) * 4 + 3];
+            const std::uint8_t alpha = alphas[row + wrapped(x, width)];
             opaque = opaque && alpha == 255;
             clear = clear && alpha == 0;
             if (!opaque && !clear)
@@ -148,9 +148,9 @@ void emitPieces(const TexturedQuad& quad, const BackdropCells& cells, CellCover 
 
 } // namespace
 
-BackdropCells FindBackdropCells(std::span<const std::uint8_t> rgba, int width, int height) {
+BackdropCells FindBackdropCells(std::span<const std::uint8_t> alphas, int width, int height) {
     BackdropCells cells;
-    if (width <= 0 || height <= 0 || rgba.size() < static_cast<std::size_t>(width) * height * 4)
+    if (width <= 0 || height <= 0 || alphas.size() < static_cast<std::size_t>(width) * height)
         return cells;
     cells.textureWidth = width;
     cells.textureHeight = height;
@@ -161,7 +161,8 @@ BackdropCells FindBackdropCells(std::span<const std::uint8_t> rgba, int width, i
             const TexelSpan columns =
                 texelsRead(static_cast<double>(column) / BackdropCellColumns,
                            static_cast<double>(column + 1) / BackdropCellColumns, width);
-            cells.cover[row * BackdropCellColumns + column] = texelCover(rgba, width, height, columns, rows);
+            cells.cover[row * BackdropCellColumns + column] =
+                texelCover(alphas, width, height, columns, rows);
         }
     }
     cutIntoPieces(cells);
@@ -176,10 +177,15 @@ BackdropCells ReadBackdropCells(GLuint texture) {
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
     if (width <= 0 || height <= 0)
         return {};
-    std::vector<std::uint8_t> rgba(static_cast<std::size_t>(width) * height * 4);
-    // Rows of four-byte texels need no packing set-up beyond the default alignment of 4.
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-    return FindBackdropCells(rgba, width, height);
+    // The alpha channel alone: a quarter of the texels' memory, which would otherwise add to the
+    // program's peak.
+    std::vector<std::uint8_t> alphas(static_cast<std::size_t>(width) * height);
+    GLint alignment = 4;
+    glGetIntegerv(GL_PACK_ALIGNMENT, &alignment);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alphas.data());
+    glPixelStorei(GL_PACK_ALIGNMENT, alignment);
+    return FindBackdropCells(alphas, width, height);
 }
 
 TexturedQuad BackdropPieceQuad(const TexturedQuad& quad, const BackdropPiece& piece) {

@@ -51,11 +51,11 @@ struct BackdropCells {
     }
 };
 
-// From level-0 texels (RGBA, rows from t = 0). A cell is opaque when every texel that linear filtering can
-// read for a sample inside it has alpha 255, clear when every one has alpha 0, the picture wrapping round
-// its edges as GL_REPEAT does. Columns are cut where fully opaque columns meet others, and both ways
-// round the largest rectangle of clear cells.
-BackdropCells FindBackdropCells(std::span<const std::uint8_t> rgba, int width, int height);
+// From the alpha of level-0 texels (a byte each, rows from t = 0). A cell is opaque when every texel that
+// linear filtering can read for a sample inside it has alpha 255, clear when every one has alpha 0, the
+// picture wrapping round its edges as GL_REPEAT does. Columns are cut where fully opaque columns meet others,
+// and both ways round the largest rectangle of clear cells.
+BackdropCells FindBackdropCells(std::span<const std::uint8_t> alphas, int width, int height);
 
 // The same from a texture's own level 0, read back from OpenGL. Needs a current rendering context.
 BackdropCells ReadBackdropCells(GLuint texture);

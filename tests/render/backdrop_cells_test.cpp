@@ -10,13 +10,13 @@ namespace {
 // 256 x 256 texels: eight a cell each way.
 constexpr int Side = 256;
 
-struct Picture {
-    std::vector<std::uint8_t> rgba = std::vector<std::uint8_t>(Side * Side * 4, 255);
+struct Alphas {
+    std::vector<std::uint8_t> texels = std::vector<std::uint8_t>(Side * Side, 255);
 
     void seeThrough(int x0, int x1, int y0, int y1) {
         for (int y = y0; y < y1; ++y)
             for (int x = x0; x < x1; ++x)
-                rgba[(static_cast<std::size_t>(y) * Side + x) * 4 + 3] = 0;
+                texels[static_cast<std::size_t>(y) * Side + x] = 0;
     }
 };
 
@@ -66,9 +66,9 @@ TEST(BackdropCells, CellsSayWhatLinearFilteringCanReadAndPiecesTileThem) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Picture picture;
-        picture.seeThrough(c.x0, c.x1, c.y0, c.y1);
-        const BackdropCells cells = FindBackdropCells(picture.rgba, Side, Side);
+        Alphas alphas;
+        alphas.seeThrough(c.x0, c.x1, c.y0, c.y1);
+        const BackdropCells cells = FindBackdropCells(alphas.texels, Side, Side);
         EXPECT_EQ(cells.textureWidth, Side);
         EXPECT_EQ(coverRow(cells, c.row), c.expected);
         EXPECT_EQ(cells.pieceCount, c.pieces);
@@ -77,8 +77,8 @@ TEST(BackdropCells, CellsSayWhatLinearFilteringCanReadAndPiecesTileThem) {
 }
 
 TEST(BackdropCells, APictureTooSmallForItsSizeHasNoPieces) {
-    const std::vector<std::uint8_t> rgba(16, 255);
-    const BackdropCells cells = FindBackdropCells(rgba, Side, Side);
+    const std::vector<std::uint8_t> alphas(16, 255);
+    const BackdropCells cells = FindBackdropCells(alphas, Side, Side);
     EXPECT_EQ(cells.textureWidth, 0);
     EXPECT_EQ(cells.pieceCount, 0);
 }
