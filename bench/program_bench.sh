@@ -66,7 +66,11 @@ measure() {
             sleep "$4"
             read -r f1 t1 c1 < <(sample "$pid" "$2")
             peak=$(awk "/^VmHWM/ {print \$2}" /proc/$pid/status)
-            kill -TERM $pid; wait $pid 2>/dev/null
+            # A build that misses SIGTERM under load (older ones did) is killed after 10 s.
+            kill -TERM $pid
+            for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.2; done
+            kill -KILL $pid 2>/dev/null || true
+            wait $pid 2>/dev/null || true
             awk -v f="$((f1 - f0))" -v t0="$t0" -v t1="$t1" -v c="$((c1 - c0))" -v hz="$(getconf CLK_TCK)" \
                 -v peak="$peak" "BEGIN { printf \"%.2f %.2f %.1f\n\", f / (t1 - t0), c * 1000 / hz / f, peak / 1024 }"
         ' measure "$program" "$work/$run/swaps" "$warmup" "$seconds"
