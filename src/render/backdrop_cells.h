@@ -2,7 +2,6 @@
 
 #include "render/scene_quads.h"
 
-#include <GL/gl.h>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -57,29 +56,9 @@ struct BackdropCells {
 // and both ways round the largest rectangle of clear cells.
 BackdropCells FindBackdropCells(std::span<const std::uint8_t> alphas, int width, int height);
 
-// The same from a texture's own level 0, read back from OpenGL. Needs a current rendering context.
-BackdropCells ReadBackdropCells(GLuint texture);
-
 // The part of quad a piece covers, corners in the quad's order, columns running along the quad's first
 // edge (corner 0 to 1) and rows along its last (corner 0 to 3). Pieces that share a grid point get the
 // same numbers for it.
 TexturedQuad BackdropPieceQuad(const TexturedQuad& quad, const BackdropPiece& piece);
-
-// The most level-0 texels that one pixel spans on the quad, at the corners of the viewport, under the
-// matrices and viewport now current; infinity when that cannot be told. The quad must be a rectangle
-// whose edges run along x and y in a plane of constant z, as both backdrops are.
-double BackdropTexelsPerPixel(const TexturedQuad& quad, const BackdropCells& cells);
-
-// Up to this many texels a pixel, every sample of a mipmapped texture reads level 0 with linear filtering
-// (a smaller level is chosen only from 2^0.5 on), so turning the mipmaps off for the draw changes no
-// pixel. Kept a little below 2^0.5 for the rasteriser's finite differences.
-constexpr double Level0TexelsPerPixel = 1.40;
-
-// Draws the quad with the bound backdrop texture as its pieces: the mixed ones blended, the opaque ones
-// without blending, both with linear filtering of level 0, and the clear ones not at all (blending them
-// leaves every pixel as it is; only depth would be written, where nothing drawn later lies behind). Only
-// for texels-per-pixel below Level0TexelsPerPixel, where this is the picture of the whole quad drawn
-// mipmapped and blended.
-void DrawBackdropPieces(const TexturedQuad& quad, const BackdropCells& cells);
 
 } // namespace quillmere

@@ -3,6 +3,7 @@
 add_library(quillmere_render STATIC
     ${CMAKE_CURRENT_LIST_DIR}/aquarium_scene.cpp
     ${CMAKE_CURRENT_LIST_DIR}/backdrop_cells.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/backdrop_drawing.cpp
     ${CMAKE_CURRENT_LIST_DIR}/font_lookup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame_projection.cpp
     ${CMAKE_CURRENT_LIST_DIR}/gl_object_count.cpp

@@ -1,6 +1,6 @@
 #include "render/scene_renderer.h"
 
-#include "render/backdrop_cells.h"
+#include "render/backdrop_drawing.h"
 #include "render/fish_renderer.h"
 #include "render/gl_setup.h"
 #include "render/pellet_disc.h"

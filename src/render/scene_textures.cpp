@@ -4,6 +4,7 @@
 #include "assets/embedded_assets.h"
 #include "assets/masked_texture.h"
 #include "assets/scaled_texture.h"
+#include "render/backdrop_drawing.h"
 
 #include <filesystem>
 #include <system_error>

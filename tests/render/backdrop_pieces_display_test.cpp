@@ -1,4 +1,4 @@
-#include "render/backdrop_cells.h"
+#include "render/backdrop_drawing.h"
 #include "render/render_fixture.h"
 
 #include <cstdlib>
