@@ -10,8 +10,8 @@ namespace quillmere {
 
 // The built-in backdrop is drawn as a few rectangles of a grid of cells, so that where no see-through
 // texel can be sampled it is drawn without blending, and where nothing else can be it is not drawn at
-// all: on a software rasteriser, blending a screen-sized picture over what lies behind it costs about as
-// much as sampling it. Few and large rectangles matter as much: every edge between two of them makes the
+// all: on a software rasteriser, blending a screen-sized picture over what lies behind it is a good part
+// of its cost. Few and large rectangles matter as much: every edge between two of them makes the
 // rasteriser shade the pixel blocks it crosses twice.
 constexpr int BackdropCellColumns = 32;
 constexpr int BackdropCellRows = 32;
