@@ -108,14 +108,21 @@ bool CAquariumApp::anotherCopyRuns() {
 }
 
 void CAquariumApp::RequestClose() {
-    // During start-up (a set-up message box runs its own loop) the frame is still being built.
-    if (!m_started) {
-        m_closeRequested = true;
+    m_closeRequested = true;
+    m_modals.closeAll();
+}
+
+void CAquariumApp::CloseWhenClear() {
+    // During start-up the frame is still being built; OnInit() closes it once it is.
+    if (!m_started || !m_frame) {
         return;
     }
-    if (m_frame) {
-        m_frame->Close(true);
-    }
+    // After the last modal loop has returned, from the main loop.
+    CallAfter([this] {
+        if (m_frame) {
+            m_frame->Close(true);
+        }
+    });
 }
 
 } // namespace quillmere

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/modal_dialog_closer.h"
 #include "app/private_scratch_folder.h"
 #include "app/process_state.h"
 
@@ -37,6 +38,8 @@ public:
 private:
     // True when another copy holds either guard; the guards are taken in this order.
     bool anotherCopyRuns();
+    // Closes the frame once set-up is over and no modal dialog is left open.
+    void CloseWhenClear();
 
     ProcessState m_state;
     // Where the pictures are extracted when no home folder can be found; removed last.
@@ -49,6 +52,9 @@ private:
     std::unique_ptr<wxSingleInstanceChecker> m_appGuard;     // "Quillmere"
     std::unique_ptr<ScreenBlankingInhibitor> m_blankingInhibitor;
     wxWeakRef<CMainFrame> m_frame; // the toolkit deletes the frame when it closes
+    // A termination signal may come while a message box, a file chooser or a modal dialog runs its
+    // own loop; they are closed first, since the frame and its dialogs must outlive them.
+    ModalDialogCloser m_modals{[this] { CloseWhenClear(); }};
     bool m_started = false;
     bool m_closeRequested = false;
     int m_initFailureExitCode = 1;

@@ -4,6 +4,7 @@
 #include "core/frame_cadence.h"
 #include "render/gl_object_count.h"
 #include "render/gl_setup.h"
+#include "render/user_picture_target.h"
 #include "settings/settings_file.h"
 #include "ui/artwork/ui_artwork.h"
 #include "ui/background_dialog/background_dialog.h"
@@ -34,6 +35,9 @@ constexpr int TickTimerId = 1;
 constexpr std::chrono::milliseconds TickInterval{20};
 // Ten seconds of ticks.
 constexpr int GlReportTicks = 500;
+// Bytes of the user's pictures copied into OpenGL on one tick: about a millisecond of the software
+// renderer's time, so a photo arriving never delays a frame noticeably.
+constexpr std::size_t PictureUploadBytesPerTick = std::size_t{1} << 20;
 
 // The context made on the canvas is a legacy one, which keeps the fixed-function pipeline.
 wxGLAttributes canvasAttributes() {
@@ -99,6 +103,7 @@ void CAquariumView::SetupScene() {
         return;
     }
     ReadScreenMetrics();
+    StartPictureLoader();
     if (!m_tank.setUp(m_state.random, m_services.settingsFile, m_state.settings, m_state.camera,
                       m_services.assetFolder)) {
         wxMessageBox("MAP SIZE ERROR", "Quillmere", wxOK, GetParent());
@@ -113,6 +118,39 @@ void CAquariumView::CreateDialogs() {
     m_musicDlg = new MusicDialog(frame, m_services.audio, m_state.random, m_state.musicFlags,
                                  m_services.settingsFile, m_services.musicVolume);
     m_backgroundDlg = new BackgroundDialog(frame, *this, m_state.random, m_services.settingsFile);
+}
+
+// The textures are sized for this screen and this context, which the workers cannot ask themselves.
+void CAquariumView::StartPictureLoader() {
+    const TextureCapabilities caps = ReadTextureCapabilities();
+    const PictureTarget target =
+        UserPictureTarget(ScreenSize{m_screenWidth, m_screenHeight}, m_tank.scene().tankBox());
+    m_pictureLoader =
+        std::make_unique<PictureLoader>([caps, target](const std::string& path, std::stop_token stop) {
+            return preparePictureFile(path, target, caps, stop);
+        });
+}
+
+// Finished pictures join the upload queue, failed ones go to the dialog, and one tick's share of the
+// queue goes into OpenGL.
+void CAquariumView::PumpPictures() {
+    if (!m_pictureLoader || !m_context) {
+        return;
+    }
+    for (PictureLoadResult& result : m_pictureLoader->takeFinished()) {
+        if (result.texture) {
+            m_pictures.add(result.id, std::move(*result.texture));
+        } else {
+            m_pictureOutcomes.push_back({result.id, false, std::move(result.error)});
+        }
+    }
+    if (!m_pictures.uploading()) {
+        return;
+    }
+    m_context->SetCurrent(*this);
+    for (const PictureId picture : m_pictures.upload(PictureUploadBytesPerTick)) {
+        m_pictureOutcomes.push_back({picture, true, {}});
+    }
 }
 
 bool CAquariumView::CreateContext() {
@@ -150,14 +188,22 @@ void CAquariumView::RenderFrame() {
     SwapBuffers();
 }
 
-// Without a picture to draw (none chosen yet, or the -1 a click leaves while the slideshow is off)
-// the tank shows its built-in backdrop rather than an empty panel.
-CustomBackdropPicture CAquariumView::PublishedPicture() const {
+// Without a picture to draw (none chosen yet, or the Stale a click leaves while the slideshow is off)
+// the tank shows its built-in backdrop rather than an empty panel. While the picture the show moved to
+// is still loading, the one before it stays.
+CustomBackdropPicture CAquariumView::PublishedPicture() {
     CustomBackdropPicture picture;
-    if (m_backgroundDlg != nullptr && m_backgroundDlg->ownImageOn() &&
-        m_pictures.holds(m_backgroundDlg->currentTexture())) {
+    if (m_backgroundDlg == nullptr || !m_backgroundDlg->ownImageOn()) {
+        m_shownPicture = PictureId::NoPicture;
+        return picture;
+    }
+    const PictureId current = m_backgroundDlg->currentPicture();
+    if (m_pictures.holds(current) || !isPicture(current)) {
+        m_shownPicture = current;
+    }
+    if (m_pictures.holds(m_shownPicture)) {
         picture.ownImageOn = true;
-        picture.currentTexture = static_cast<GLuint>(m_backgroundDlg->currentTexture());
+        picture.currentTexture = m_pictures.textureOf(m_shownPicture);
     }
     return picture;
 }
@@ -166,6 +212,7 @@ void CAquariumView::Teardown() {
     if (m_menu->IsShown()) {
         m_menu->Dismiss();
     }
+    m_pictureLoader.reset();
     if (m_context) {
         // The tank's textures and display lists go while their context is still current; then the
         // context is released before it is deleted, so nothing is left current on a dead context.
@@ -193,6 +240,7 @@ void CAquariumView::OnTimer(wxTimerEvent&) {
     }
     m_inTick = true;
     if (m_cadence.frameDue(FrameCadence::now())) {
+        PumpPictures();
         RenderFrame();
         builtInMusicTick(m_state.musicFlags, m_services.builtInTune, m_state.settings.volume);
         ++m_ticks;

@@ -2,6 +2,7 @@
 
 #include "app/process_state.h"
 #include "app/view_commands.h"
+#include "assets/picture_loader.h"
 #include "core/frame_cadence.h"
 #include "render/aquarium_scene.h"
 #include "render/user_picture_textures.h"
@@ -45,8 +46,10 @@ public:
     void setTuneVolume(int yinliang) override;
     float tintPhase() const override;
     void resumeTintPhase(float phase) override;
-    unsigned int loadPicture(const std::string& path) override;
-    void releasePicture(unsigned int texture) override;
+    PictureId requestPicture(const std::string& path) override;
+    void releasePicture(PictureId picture) override;
+    std::vector<PictureOutcome> takePictureOutcomes() override;
+    bool tankRunning() const override;
 
 private:
     void SetupScene();
@@ -54,7 +57,9 @@ private:
     void ReadScreenMetrics();
     void RenderFrame();
     void CreateDialogs();
-    CustomBackdropPicture PublishedPicture() const;
+    void StartPictureLoader();
+    void PumpPictures();
+    CustomBackdropPicture PublishedPicture();
     void ReportGlObjects();
 
     void OnTimer(wxTimerEvent& event);
@@ -87,6 +92,11 @@ private:
     long long m_ticks = 0;
     AquariumScene m_tank;           // made with the view: its fish draw from the generator before set-up
     UserPictureTextures m_pictures; // the Custom Background dialog's pictures
+    // Reads and prepares those pictures on worker threads; made once the context is, gone at teardown.
+    std::unique_ptr<PictureLoader> m_pictureLoader;
+    std::vector<PictureOutcome> m_pictureOutcomes; // not yet taken by the dialog
+    std::int64_t m_lastPictureId = 0;
+    PictureId m_shownPicture = PictureId::NoPicture; // drawn by the last frame
     // The modeless dialogs, made hidden at the end of the set-up; top-level windows the frame owns.
     MusicDialog* m_musicDlg = nullptr;
     BackgroundDialog* m_backgroundDlg = nullptr;

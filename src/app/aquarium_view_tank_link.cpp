@@ -2,6 +2,8 @@
 
 #include "audio/built_in_tune.h"
 
+#include <utility>
+
 // The view's side of TankLink: the dialogs reach the camera, the tune, the tint's cycle and the user's
 // pictures only through these.
 namespace quillmere {
@@ -26,22 +28,36 @@ void CAquariumView::resumeTintPhase(float phase) {
     resumeFrontTint(m_tank.scene().frontTint(), phase);
 }
 
-// Pictures load with the tank's context current, whichever window asked; after the teardown there is
-// no context and nothing loads.
-unsigned int CAquariumView::loadPicture(const std::string& path) {
-    if (!m_context) {
-        return 0;
+// Pictures are read and prepared by the loader's workers and uploaded by the frame's ticks; without a
+// context (a set-up that stopped early, or after the teardown) nothing loads.
+PictureId CAquariumView::requestPicture(const std::string& path) {
+    const auto picture = static_cast<PictureId>(++m_lastPictureId);
+    if (m_pictureLoader) {
+        m_pictureLoader->request(picture, path);
+    } else {
+        m_pictureOutcomes.push_back({picture, false, userPictureLoadingError(path)});
     }
-    m_context->SetCurrent(*this);
-    return m_pictures.load(path);
+    return picture;
 }
 
-void CAquariumView::releasePicture(unsigned int texture) {
-    if (!m_context) {
-        return;
+void CAquariumView::releasePicture(PictureId picture) {
+    if (m_pictureLoader) {
+        m_pictureLoader->cancel(picture);
     }
-    m_context->SetCurrent(*this);
-    m_pictures.release(texture);
+    std::erase_if(m_pictureOutcomes,
+                  [picture](const PictureOutcome& outcome) { return outcome.id == picture; });
+    if (m_context) {
+        m_context->SetCurrent(*this);
+        m_pictures.release(picture);
+    }
+}
+
+std::vector<PictureOutcome> CAquariumView::takePictureOutcomes() {
+    return std::exchange(m_pictureOutcomes, {});
+}
+
+bool CAquariumView::tankRunning() const {
+    return m_ticking && m_ticks > 0;
 }
 
 } // namespace quillmere

@@ -66,8 +66,8 @@ unsigned int scaleEighths(const jpeg_decompress_struct& info, const UserPictureL
     const auto reaches = [](JDIMENSION side, unsigned int eighths, int wanted) {
         return (static_cast<std::uint64_t>(side) * eighths + 7) / 8 >= static_cast<std::uint64_t>(wanted);
     };
-    const int wantedWidth = fittedSide(static_cast<int>(info.image_width), limits);
-    const int wantedHeight = fittedSide(static_cast<int>(info.image_height), limits);
+    const int wantedWidth = fittedWidth(static_cast<int>(info.image_width), limits);
+    const int wantedHeight = fittedHeight(static_cast<int>(info.image_height), limits);
     unsigned int eighths = 1;
     while (eighths < 8 && !(reaches(info.image_width, eighths, wantedWidth) &&
                             reaches(info.image_height, eighths, wantedHeight)))

@@ -50,9 +50,11 @@ std::optional<UserPicture> decodeByFormat(std::span<const std::uint8_t> file,
 
 } // namespace
 
-UserPictureLimits userPictureLimits(int maxTextureSize) {
+UserPictureLimits userPictureLimits(int maxTextureSize, PictureTarget target) {
     UserPictureLimits limits;
-    limits.textureSide = std::clamp(maxTextureSize, MinGlTextureSide, MaxUserTextureSide);
+    const int side = std::clamp(maxTextureSize, MinGlTextureSide, MaxUserTextureSide);
+    limits.textureWidth = std::clamp(target.width, 1, side);
+    limits.textureHeight = std::clamp(target.height, 1, side);
     return limits;
 }
 
@@ -62,8 +64,8 @@ std::optional<UserPicture> decodeUserPicture(std::span<const std::uint8_t> file,
         std::optional<UserPicture> picture = decodeByFormat(file, limits);
         if (!picture)
             return std::nullopt;
-        const int width = fittedSide(picture->width, limits);
-        const int height = fittedSide(picture->height, limits);
+        const int width = fittedWidth(picture->width, limits);
+        const int height = fittedHeight(picture->height, limits);
         if (width != picture->width || height != picture->height)
             picture = shrinkPicture(*picture, width, height);
         return picture;
@@ -73,11 +75,11 @@ std::optional<UserPicture> decodeUserPicture(std::span<const std::uint8_t> file,
     }
 }
 
-UserPictureFile readUserPicture(const std::string& path, int maxTextureSize) {
+UserPictureFile readUserPicture(const std::string& path, const UserPictureLimits& limits) {
     UserPictureFile result;
     try {
         if (const auto file = readFileBytes(path, MaxUserPictureFileBytes))
-            result.picture = decodeUserPicture(*file, userPictureLimits(maxTextureSize));
+            result.picture = decodeUserPicture(*file, limits);
     } catch (const std::bad_alloc&) {
     }
     if (!result.picture)

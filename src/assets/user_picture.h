@@ -39,20 +39,31 @@ struct UserPictureLimits {
     // Progressive scans in one JPEG; encoders write about ten, hostile files thousands.
     int maxJpegScans = 100;
     // Decoded pictures are scaled down, each side on its own, to at most this many pixels.
-    int textureSide = MaxUserTextureSide;
+    int textureWidth = MaxUserTextureSide;
+    int textureHeight = MaxUserTextureSide;
 };
 
-// The limits for pictures that become textures under a GL implementation's GL_MAX_TEXTURE_SIZE.
-UserPictureLimits userPictureLimits(int maxTextureSize);
+// The largest texture a picture needs, in texels a side: more than the screen can show is wasted.
+struct PictureTarget {
+    int width = MaxUserTextureSide;
+    int height = MaxUserTextureSide;
+};
 
-// The size a picture side is scaled down to: the side itself, or limits.textureSide when it is larger.
-constexpr int fittedSide(int side, const UserPictureLimits& limits) {
-    return side < limits.textureSide ? side : limits.textureSide;
+// The limits for pictures that become textures under a GL implementation's GL_MAX_TEXTURE_SIZE, no
+// larger than target.
+UserPictureLimits userPictureLimits(int maxTextureSize, PictureTarget target = {});
+
+// The size a picture's width or height is scaled down to: the side itself, or the limit when larger.
+constexpr int fittedWidth(int width, const UserPictureLimits& limits) {
+    return width < limits.textureWidth ? width : limits.textureWidth;
+}
+constexpr int fittedHeight(int height, const UserPictureLimits& limits) {
+    return height < limits.textureHeight ? height : limits.textureHeight;
 }
 
 // Decodes a JPEG, PNG or Windows bitmap, told apart by their first bytes whatever the file is called,
-// and scales it down to fit limits.textureSide. Anything else, a picture outside the limits, or one
-// that is damaged or cut short gives nothing.
+// and scales it down to fit limits.textureWidth and limits.textureHeight. Anything else, a picture outside
+// the limits, or one that is damaged or cut short gives nothing.
 std::optional<UserPicture> decodeUserPicture(std::span<const std::uint8_t> file,
                                              const UserPictureLimits& limits);
 
@@ -65,9 +76,9 @@ struct UserPictureFile {
     std::string error; // empty when picture holds the decoded picture
 };
 
-// Reads and decodes the picture at path for a GL implementation whose GL_MAX_TEXTURE_SIZE is
-// maxTextureSize. Needs no rendering context.
-UserPictureFile readUserPicture(const std::string& path, int maxTextureSize);
+// Reads and decodes the picture at path within limits. Needs no rendering context. Only a regular
+// file is opened for reading: a pipe, a device or a folder is refused without waiting on it.
+UserPictureFile readUserPicture(const std::string& path, const UserPictureLimits& limits);
 
 // What the user is told when the picture at path cannot be loaded.
 std::string userPictureLoadingError(const std::string& path);

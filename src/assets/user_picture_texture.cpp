@@ -13,7 +13,7 @@ static_assert(UserPictureFlags ==
 UserPictureTexture LoadUserPictureTexture(const std::string& path) {
     GLint maxTextureSize = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTextureSize);
-    const UserPictureFile file = readUserPicture(path, maxTextureSize);
+    const UserPictureFile file = readUserPicture(path, userPictureLimits(maxTextureSize));
     if (!file.picture)
         return {Texture(), file.error};
 

@@ -27,25 +27,29 @@ void BuiltInMusic::startBuiltInMusic(int yinliang) {
         return;
     stopBuiltInMusic();
     setLevel(yinliang);
+    // Decoded once: every later return to the tune only starts it again from its beginning.
+    if (!m_chunk)
+        m_chunk = decodeTune();
+    if (m_chunk)
+        Mix_PlayChannel(AudioDevice::TuneChannel, m_chunk.get(), -1);
+}
+
+std::unique_ptr<Mix_Chunk, BuiltInMusic::ChunkDeleter> BuiltInMusic::decodeTune() const {
     const auto stored = findAsset(m_assets, MusicAssetId);
     if (!stored)
-        return;
+        return nullptr;
     std::vector<std::uint8_t> wave(stored->begin(), stored->end());
     unscrambleBytes(wave);
     // The mixer decodes the whole tune into its chunk, so the unscrambled bytes can go once it is made.
     SDL_RWops* source = SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()));
     if (source == nullptr)
-        return;
-    m_chunk.reset(Mix_LoadWAV_RW(source, 1));
-    if (m_chunk)
-        Mix_PlayChannel(AudioDevice::TuneChannel, m_chunk.get(), -1);
+        return nullptr;
+    return std::unique_ptr<Mix_Chunk, ChunkDeleter>(Mix_LoadWAV_RW(source, 1));
 }
 
 void BuiltInMusic::stopBuiltInMusic() {
-    if (!m_chunk)
-        return;
-    Mix_HaltChannel(AudioDevice::TuneChannel);
-    m_chunk.reset();
+    if (m_chunk && m_device.available())
+        Mix_HaltChannel(AudioDevice::TuneChannel);
 }
 
 void BuiltInMusic::setLevel(int yinliang) {

@@ -35,6 +35,8 @@ private:
         void operator()(Mix_Chunk* chunk) const;
     };
 
+    std::unique_ptr<Mix_Chunk, ChunkDeleter> decodeTune() const;
+
     const AudioDevice& m_device;
     AssetTable m_assets;
     std::unique_ptr<Mix_Chunk, ChunkDeleter> m_chunk;

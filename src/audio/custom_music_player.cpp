@@ -40,8 +40,15 @@ MusicListState CustomMusicPlayer::stored() const {
 
 void CustomMusicPlayer::onTimer(MusicFlags& flags) {
     flags.ownMusicOn = m_onOff;
-    if (m_state != PlayerState::Playing)
+    m_stream.poll();
+    if (m_state != PlayerState::Playing || m_stream.opening())
         return;
+    // The file turned out not to play (or never finished opening): the player stops, as it does when
+    // a file cannot be played.
+    if (!m_stream.canPlay()) {
+        stopPlaying();
+        return;
+    }
     m_position = m_stream.position();
     const int length = m_stream.length();
     // A position that lands exactly on the length is the classic end test; a stream that has run out
@@ -136,7 +143,7 @@ void CustomMusicPlayer::loadTrack(int fallbackRow, bool clicked) {
     m_stream.close();
     // A row outside the list (a stale index) opens nothing, which the next test treats as unplayable.
     m_stream.create(row >= 0 && row < m_list.rowCount() ? m_list.path(row) : std::string());
-    if (!m_stream.canPlay())
+    if (!m_stream.opening() && !m_stream.canPlay())
         stopPlaying();
     m_stream.seek(0);
     m_stream.setVolume(m_volume);
@@ -144,8 +151,9 @@ void CustomMusicPlayer::loadTrack(int fallbackRow, bool clicked) {
 }
 
 void CustomMusicPlayer::startPlaying() {
-    // Without a playable file the player stays stopped rather than claiming to play silence.
-    if (m_list.empty() || !m_stream.canPlay())
+    // Without a playable file the player stays stopped rather than claiming to play silence; one still
+    // opening plays once it is open, or stops the player on the timer's step when it cannot.
+    if (m_list.empty() || !(m_stream.canPlay() || m_stream.opening()))
         return;
     m_state = PlayerState::Playing;
     m_stream.play();

@@ -1,9 +1,16 @@
 #include "audio/mci_player.h"
 
+#include "core/unique_fd.h"
+
 #include <SDL_mixer.h>
 
 #include <algorithm>
 #include <cmath>
+#include <fcntl.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
+#include <utility>
 
 namespace quillmere {
 namespace {
@@ -12,7 +19,22 @@ int toMilliseconds(double seconds) {
     return static_cast<int>(std::lround(seconds * 1000.0));
 }
 
+// A pipe, a device or a folder would block the decoder or feed it endless bytes. Opened without
+// blocking, so a pipe in the file's place cannot hold up the check itself.
+bool isRegularFile(const std::string& path) {
+    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat info {};
+    return fd.valid() && ::fstat(fd.get(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 } // namespace
+
+struct MciPlayer::OpenJob {
+    std::mutex mutex;
+    bool ended = false;
+    bool abandoned = false;
+    Mix_Music* music = nullptr; // owned by the job until the player takes it
+};
 
 void MciPlayer::MusicDeleter::operator()(_Mix_Music* music) const {
     Mix_FreeMusic(music);
@@ -29,16 +51,58 @@ void MciPlayer::create(const std::string& fileName) {
     m_fileName = fileName;
     if (!m_device.available() || fileName.empty())
         return;
-    m_music.reset(Mix_LoadMUS(fileName.c_str()));
+    auto job = std::make_shared<OpenJob>();
+    m_opening = job;
+    m_openingSince = std::chrono::steady_clock::now();
+    std::thread([job, fileName] {
+        Mix_Music* music = isRegularFile(fileName) ? Mix_LoadMUS(fileName.c_str()) : nullptr;
+        const std::lock_guard lock(job->mutex);
+        if (job->abandoned && music != nullptr)
+            Mix_FreeMusic(music);
+        else
+            job->music = music;
+        job->ended = true;
+    }).detach();
+}
+
+void MciPlayer::poll() {
+    if (!m_opening)
+        return;
+    {
+        const std::lock_guard lock(m_opening->mutex);
+        if (m_opening->ended)
+            m_music.reset(std::exchange(m_opening->music, nullptr));
+    }
+    if (m_music) {
+        m_opening.reset();
+        if (std::exchange(m_playWhenOpen, false))
+            play();
+    } else if (m_opening->ended || std::chrono::steady_clock::now() - m_openingSince >= OpenTimeout) {
+        abandonOpen();
+    }
+}
+
+void MciPlayer::abandonOpen() {
+    if (m_opening) {
+        const std::lock_guard lock(m_opening->mutex);
+        m_opening->abandoned = true;
+    }
+    m_opening.reset();
+    m_playWhenOpen = false;
 }
 
 void MciPlayer::play() {
+    if (m_opening) {
+        m_playWhenOpen = true;
+        return;
+    }
     if (!m_music || (m_started && Mix_PlayingMusic()))
         return;
     m_started = Mix_FadeInMusicPos(m_music.get(), 0, 0, m_startAt / 1000.0) == 0;
 }
 
 void MciPlayer::stop() {
+    m_playWhenOpen = false;
     if (!m_started)
         return;
     m_startAt = position();
@@ -47,6 +111,7 @@ void MciPlayer::stop() {
 }
 
 void MciPlayer::close() {
+    abandonOpen();
     // Freeing the stream halts it when it is the one playing.
     m_music.reset();
     m_started = false;

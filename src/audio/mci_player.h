@@ -4,6 +4,7 @@
 #include "audio/audio_levels.h"
 #include "audio/music_stream.h"
 
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -14,6 +15,10 @@ namespace quillmere {
 // The custom player's file stream on SDL_mixer's music channel: MP3, WAV and MPEG audio (whatever the
 // file's extension, the content decides). Only one file is open at a time; opening another closes the
 // old one. The program has one, owned by the Custom Music dialog.
+//
+// A file is opened and its decoder started on a thread of its own, so a slow disk or a file that
+// blocks never stops the caller; only a regular file is opened at all. An open still running after
+// OpenTimeout counts as a file that cannot be played, and is left to end by itself.
 class MciPlayer : public MusicStream {
 public:
     explicit MciPlayer(const AudioDevice& device);
@@ -23,8 +28,12 @@ public:
 
     const std::string& fileName() const { return m_fileName; }
 
+    static constexpr std::chrono::seconds OpenTimeout{10};
+
     void create(const std::string& fileName) override;
     bool canPlay() const override { return m_music != nullptr; }
+    bool opening() const override { return m_opening != nullptr; }
+    void poll() override;
     void play() override;
     void stop() override;
     void close() override;
@@ -39,10 +48,17 @@ private:
     struct MusicDeleter {
         void operator()(_Mix_Music* music) const;
     };
+    struct OpenJob;
+
+    // Lets go of an open still running: its stream, if it ever comes, is freed where it was made.
+    void abandonOpen();
 
     const AudioDevice& m_device;
     std::string m_fileName;
     std::unique_ptr<_Mix_Music, MusicDeleter> m_music;
+    std::shared_ptr<OpenJob> m_opening; // the open under way, shared with its thread
+    std::chrono::steady_clock::time_point m_openingSince;
+    bool m_playWhenOpen = false; // play() came while the file was opening
     // play() has started the stream and no stop or close came since.
     bool m_started = false;
     // Where play() starts, in milliseconds, while the stream is not started.

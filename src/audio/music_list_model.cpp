@@ -27,22 +27,33 @@ void MusicListModel::appendRow(std::string path) {
 }
 
 void MusicListModel::removeRow(int row) {
-    if (validRow(row))
-        m_rows.erase(m_rows.begin() + row);
+    if (!validRow(row))
+        return;
+    m_rows.erase(m_rows.begin() + row);
+    ++m_layoutRevision;
+    ++m_selectionRevision;
 }
 
 void MusicListModel::clear() {
     m_rows.clear();
+    ++m_layoutRevision;
+    ++m_selectionRevision;
 }
 
 void MusicListModel::setSelected(int row, bool selected) {
-    if (validRow(row))
-        m_rows[static_cast<std::size_t>(row)].selected = selected;
+    if (!validRow(row) || m_rows[static_cast<std::size_t>(row)].selected == selected)
+        return;
+    m_rows[static_cast<std::size_t>(row)].selected = selected;
+    ++m_selectionRevision;
 }
 
 void MusicListModel::deselectAll() {
-    for (Row& row : m_rows)
-        row.selected = false;
+    for (Row& row : m_rows) {
+        if (row.selected) {
+            row.selected = false;
+            ++m_selectionRevision;
+        }
+    }
 }
 
 } // namespace quillmere

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,11 @@ public:
     // The row whose index is the playing track, -1 for none; refreshed when playback starts or stops.
     int highlightRow() const { return m_highlightRow; }
     bool buttonsEnabled() const { return m_buttonsEnabled; }
+    // Moves when a row is removed or the list emptied, not when one is appended: a list shown at this
+    // revision needs only the rows past the ones it shows.
+    std::uint64_t layoutRevision() const { return m_layoutRevision; }
+    // Moves whenever a row's selection changes.
+    std::uint64_t selectionRevision() const { return m_selectionRevision; }
 
     void appendRow(std::string path);
     // Out-of-range rows are ignored.
@@ -41,6 +47,8 @@ private:
     bool validRow(int row) const { return row >= 0 && row < rowCount(); }
 
     std::vector<Row> m_rows;
+    std::uint64_t m_layoutRevision = 0;
+    std::uint64_t m_selectionRevision = 0;
     int m_highlightRow = -1;
     bool m_buttonsEnabled = true;
 };

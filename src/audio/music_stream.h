@@ -10,10 +10,14 @@ class MusicStream {
 public:
     virtual ~MusicStream() = default;
 
-    // Closes whatever is open and opens fileName; an empty name opens nothing. canPlay() then says
-    // whether the file could be decoded.
+    // Closes whatever is open and starts opening fileName; an empty name opens nothing. Once opening()
+    // is false, canPlay() says whether the file could be decoded.
     virtual void create(const std::string& fileName) = 0;
     virtual bool canPlay() const = 0;
+    // A stream may open its file away from the caller's thread: true until poll() has seen it end.
+    virtual bool opening() const { return false; }
+    // Takes in an open that has ended, and starts a play() asked for while it was opening.
+    virtual void poll() {}
 
     // Plays from the current position to the end of the file.
     virtual void play() = 0;

@@ -112,15 +112,88 @@ std::string ProfileDocument::read(std::string_view section, std::string_view key
 std::string ProfileDocument::readWhole(std::string_view section, std::string_view key) const {
     for (std::size_t i = findSection(section) + 1; i < m_lines.size() && !m_lines[i].isSection; ++i) {
         const Line& line = m_lines[i];
-        if (line.valueStart == 0 || !sameName(line.name, key))
-            continue;
-        std::string_view value = trim(std::string_view(line.text).substr(line.valueStart));
-        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-            value.back() == value.front())
-            value = value.substr(1, value.size() - 2);
-        return std::string(value.substr(0, value.find('\0')));
+        if (line.valueStart != 0 && sameName(line.name, key))
+            return wholeValue(line);
     }
     return {};
+}
+
+std::string ProfileDocument::wholeValue(const Line& line) const {
+    std::string_view value = trim(std::string_view(line.text).substr(line.valueStart));
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    return std::string(value.substr(0, value.find('\0')));
+}
+
+std::vector<std::size_t> ProfileDocument::listKeyLines(std::size_t sectionLine, std::string_view prefix,
+                                                       std::size_t count) const {
+    std::vector<std::size_t> lines(count, m_lines.size());
+    for (std::size_t i = sectionLine + 1; i < m_lines.size() && !m_lines[i].isSection; ++i) {
+        const Line& line = m_lines[i];
+        if (line.valueStart == 0 || line.name.size() <= prefix.size() ||
+            !sameName(std::string_view(line.name).substr(0, prefix.size()), prefix))
+            continue;
+        // Only the index as written by std::to_string names a list key: "List01" is another key.
+        const std::string_view digits = std::string_view(line.name).substr(prefix.size());
+        if (digits.size() > 9 || (digits.size() > 1 && digits.front() == '0') ||
+            digits.find_first_not_of("0123456789") != std::string_view::npos)
+            continue;
+        const auto index = static_cast<std::size_t>(std::stoul(std::string(digits)));
+        if (index < count && lines[index] == m_lines.size())
+            lines[index] = i;
+    }
+    return lines;
+}
+
+std::vector<std::string> ProfileDocument::readWholeList(std::string_view section, std::string_view prefix,
+                                                        std::size_t count) const {
+    std::vector<std::string> values(count);
+    const std::size_t at = findSection(section);
+    if (at == m_lines.size())
+        return values;
+    const std::vector<std::size_t> lines = listKeyLines(at, prefix, count);
+    for (std::size_t index = 0; index < count; ++index) {
+        if (lines[index] != m_lines.size())
+            values[index] = wholeValue(m_lines[lines[index]]);
+    }
+    return values;
+}
+
+void ProfileDocument::writeList(std::string_view section, std::string_view prefix,
+                                const std::vector<std::string>& values) {
+    if (values.empty())
+        return;
+    std::size_t at = findSection(section);
+    if (at == m_lines.size()) {
+        m_lines.push_back(classify("[" + std::string(section) + "]"));
+        m_changed = true;
+    }
+    const std::vector<std::size_t> lines = listKeyLines(at, prefix, values.size());
+    // New keys go after the section's last line that is not blank, in order, as write() puts them.
+    std::size_t insertAt = at + 1;
+    for (std::size_t i = at + 1; i < m_lines.size() && !m_lines[i].isSection; ++i) {
+        if (!std::string_view(trim(m_lines[i].text)).empty())
+            insertAt = i + 1;
+    }
+    std::vector<Line> added;
+    for (std::size_t index = 0; index < values.size(); ++index) {
+        const std::string key = std::string(prefix) + std::to_string(index);
+        if (lines[index] == m_lines.size()) {
+            added.push_back(classify(key + "=" + values[index]));
+            continue;
+        }
+        Line& line = m_lines[lines[index]];
+        std::string replaced = line.name + "=" + values[index];
+        if (replaced != line.text) {
+            line = classify(std::move(replaced));
+            m_changed = true;
+        }
+    }
+    if (!added.empty()) {
+        m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
+                       std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+        m_changed = true;
+    }
 }
 
 void ProfileDocument::write(std::string_view section, std::string_view key, std::string_view value) {

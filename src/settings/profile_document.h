@@ -41,6 +41,13 @@ public:
     // Sets a key, adding the section at the end and the key at the end of its section when absent.
     void write(std::string_view section, std::string_view key, std::string_view value);
 
+    // The keys prefix + "0" to prefix + (count - 1) as readWhole() gives them, in one pass over the
+    // section however long the list.
+    std::vector<std::string> readWholeList(std::string_view section, std::string_view prefix,
+                                           std::size_t count) const;
+    // write() for prefix + "0", prefix + "1" ... with values, in one pass over the section.
+    void writeList(std::string_view section, std::string_view prefix, const std::vector<std::string>& values);
+
     // True once write() changed the text.
     bool changed() const { return m_changed; }
 
@@ -55,6 +62,11 @@ private:
     static Line classify(std::string text);
     // Index of the section header line, or lines.size() when absent.
     std::size_t findSection(std::string_view section) const;
+    // For each of the first count list keys prefix + index, the first line of the section that holds
+    // it, or lines.size() when none does.
+    std::vector<std::size_t> listKeyLines(std::size_t sectionLine, std::string_view prefix,
+                                          std::size_t count) const;
+    std::string wholeValue(const Line& line) const;
 
     std::vector<Line> m_lines;
     std::string m_newline = "\n";

@@ -23,18 +23,17 @@ bool readFlag(const ProfileDocument& doc, std::string_view section, std::string_
 std::vector<std::string> readPaths(const ProfileDocument& doc, std::string_view section,
                                    std::string_view sumKey, std::string_view listKey) {
     const int count = std::clamp(parseProfileInt(doc.read(section, sumKey)), 0, MaxStoredListLength);
-    std::vector<std::string> paths;
-    paths.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i)
-        paths.push_back(doc.readWhole(section, std::string(listKey) + std::to_string(i)));
-    return paths;
+    return doc.readWholeList(section, listKey, static_cast<std::size_t>(count));
 }
 
 void writePaths(ProfileDocument& doc, std::string_view section, std::string_view sumKey,
                 std::string_view listKey, const std::vector<std::string>& paths) {
     doc.write(section, sumKey, formatProfileInt(static_cast<long>(paths.size())));
-    for (std::size_t i = 0; i < paths.size(); ++i)
-        doc.write(section, std::string(listKey) + std::to_string(i), quotedProfileValue(paths[i]));
+    std::vector<std::string> values;
+    values.reserve(paths.size());
+    for (const std::string& path : paths)
+        values.push_back(quotedProfileValue(path));
+    doc.writeList(section, listKey, values);
 }
 
 std::string valueText(const AquariumKey& key, const AquariumSettings& values, int index) {

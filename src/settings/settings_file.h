@@ -33,8 +33,8 @@ struct MusicListState {
 };
 
 // Longest list read back from "ImageSum" / "MusicSum": a corrupt count must not make start-up loop
-// for hours over keys that are not there.
-constexpr int MaxStoredListLength = 1000;
+// over keys that are not there. The Custom Music dialog takes no more rows than this.
+constexpr int MaxStoredListLength = 100000;
 
 // "QuillmereSet.ini" in the per-user settings folder. Every operation reads the file once at its start
 // and replaces it atomically once at its end when it changed anything.

@@ -1,10 +1,19 @@
 #pragma once
 
+#include "core/picture_id.h"
 #include "settings/aquarium_settings.h"
 
 #include <string>
+#include <vector>
 
 namespace quillmere {
+
+// How a requested picture ended: loaded and ready to draw, or not loadable, with the message to show.
+struct PictureOutcome {
+    PictureId id = PictureId::NoPicture;
+    bool loaded = false;
+    std::string error;
+};
 
 // What a dialog may ask of the running tank. The view implements it, so that no dialog touches
 // OpenGL or the scene's insides.
@@ -23,10 +32,16 @@ public:
     // running keeps its place, so opening the settings dialog never changes the backdrop's colour.
     virtual void resumeTintPhase(float phase) = 0;
 
-    // Loads a picture the user chose as a texture of the tank's context: its GL name, or 0 when the
-    // picture cannot be decoded. Released pictures give their texture back at once.
-    virtual unsigned int loadPicture(const std::string& path) = 0;
-    virtual void releasePicture(unsigned int texture) = 0;
+    // Starts loading a picture the user chose, away from the frame's thread; the id comes back at once
+    // and takePictureOutcomes() later says how the load ended. A released picture gives its texture
+    // back at once, or is never uploaded when it was still loading.
+    virtual PictureId requestPicture(const std::string& path) = 0;
+    virtual void releasePicture(PictureId picture) = 0;
+    // The loads that ended since the last call, in the order they ended.
+    virtual std::vector<PictureOutcome> takePictureOutcomes() = 0;
+
+    // The tank has drawn its first frame, so a message box opened now shows over a running tank.
+    virtual bool tankRunning() const = 0;
 
 protected:
     ~TankLink() = default;

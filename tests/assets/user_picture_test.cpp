@@ -138,9 +138,12 @@ TEST(UserPictureDecoding, MaskedBitmapPixelsSpreadEachColourOverTheFullRange) {
 }
 
 TEST(UserPictureScaling, PicturesLargerThanTheTextureSideShrinkEachSideOnItsOwn) {
-    EXPECT_EQ(userPictureLimits(16384).textureSide, MaxUserTextureSide);
-    EXPECT_EQ(userPictureLimits(2048).textureSide, 2048);
-    EXPECT_EQ(userPictureLimits(0).textureSide, MinGlTextureSide);
+    EXPECT_EQ(userPictureLimits(16384).textureWidth, MaxUserTextureSide);
+    EXPECT_EQ(userPictureLimits(2048).textureHeight, 2048);
+    EXPECT_EQ(userPictureLimits(0).textureWidth, MinGlTextureSide);
+    const UserPictureLimits screen = userPictureLimits(16384, {2048, 1024});
+    EXPECT_EQ(screen.textureWidth, 2048);
+    EXPECT_EQ(screen.textureHeight, 1024);
 
     auto flat = bitmapLayout(300, 40, 24);
     flat.pixel = [](int, int) { return 0x336699u; };
@@ -233,7 +236,7 @@ Bytes jpegClaiming(std::uint16_t width, std::uint16_t height) {
 class BrokenUserPictures : public testing_support::TempFolderTest {
 protected:
     void expectRefused(const std::string& what, const std::string& file) {
-        const UserPictureFile read = readUserPicture(file, 4096);
+        const UserPictureFile read = readUserPicture(file, userPictureLimits(4096));
         EXPECT_FALSE(read.picture) << what;
         EXPECT_EQ(read.error, "(" + file + ")image loading error.") << what;
     }

@@ -6,6 +6,7 @@
 #include "tune_asset.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <filesystem>
@@ -118,14 +119,25 @@ TEST_F(CustomMusicPlaybackTest, SwitchingCustomMusicOffRestartsTheBuiltInTuneFro
     EXPECT_TRUE(playsFrom(readFrames(), restart, asset.tune(), TuneFrames));
 }
 
+// A pipe or a folder in the list is refused before it is opened: reading a pipe would wait for ever.
 TEST_F(CustomMusicPlaybackTest, AnUnplayableFileStopsThePlayer) {
-    const fs::path bad = folder() / "broken.mp3";
-    std::ofstream(bad) << "not music";
-    player.addMusic(bad.string());
-    player.setOnOff(true);
-    EXPECT_EQ(player.state(), PlayerState::Stopped);
-    EXPECT_FALSE(stream.canPlay());
-    EXPECT_TRUE(player.list().buttonsEnabled());
+    const fs::path text = folder() / "broken.mp3";
+    std::ofstream(text) << "not music";
+    const fs::path pipe = folder() / "pipe.mp3";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const fs::path directory = folder() / "folder.mp3";
+    fs::create_directory(directory);
+    for (const fs::path& bad : {text, pipe, directory}) {
+        SCOPED_TRACE(bad.string());
+        player.removeAll();
+        player.addMusic(bad.string());
+        player.setOnOff(true);
+        ASSERT_TRUE(tickUntil([&] { return player.state() != PlayerState::Playing; }));
+        EXPECT_EQ(player.state(), PlayerState::Stopped);
+        EXPECT_FALSE(stream.canPlay());
+        EXPECT_TRUE(player.list().buttonsEnabled());
+        player.setOnOff(false);
+    }
 }
 
 } // namespace

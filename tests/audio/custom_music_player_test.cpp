@@ -283,6 +283,28 @@ TEST_F(CustomMusicPlayerTest, AnUnplayableFileStopsThePlayerAndIsNotStarted) {
     EXPECT_TRUE(player.list().buttonsEnabled());
 }
 
+TEST_F(CustomMusicPlayerTest, AFileStillOpeningPlaysOnceOpenOrStopsThePlayerWhenItCannot) {
+    for (const bool playable : {true, false}) {
+        stream.slow = {"far.mp3"};
+        stream.unplayable.clear();
+        if (!playable)
+            stream.unplayable.insert("far.mp3");
+        setList({"far.mp3"});
+        player.play();
+        EXPECT_EQ(player.state(), PlayerState::Playing) << "the tank goes on while the file opens";
+        player.onTimer(flags);
+        EXPECT_EQ(player.state(), PlayerState::Playing);
+        EXPECT_FALSE(stream.playing);
+
+        stream.finishOpening();
+        player.onTimer(flags);
+        EXPECT_EQ(stream.playing, playable);
+        EXPECT_EQ(player.state(), playable ? PlayerState::Playing : PlayerState::Stopped);
+        EXPECT_EQ(player.list().buttonsEnabled(), !playable);
+        player.stop();
+    }
+}
+
 TEST_F(CustomMusicPlayerTest, OnOffStartsPlaybackAndStopsItWhenSwitchedOff) {
     setList({"a", "b"});
     player.setOnOff(true);

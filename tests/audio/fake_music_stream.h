@@ -12,7 +12,10 @@ namespace quillmere::testing_audio {
 class FakeMusicStream : public MusicStream {
 public:
     std::set<std::string> unplayable; // files that fail to open
-    std::vector<std::string> opened;  // every non-empty file name given to create, in order
+    std::set<std::string> slow;       // files whose open ends only at finishOpening()
+    bool openPending = false;
+    bool playWhenOpen = false;
+    std::vector<std::string> opened; // every non-empty file name given to create, in order
     std::string fileName;
     bool open = false;
     bool playing = false;
@@ -26,21 +29,42 @@ public:
         fileName = name;
         if (!name.empty())
             opened.push_back(name);
-        open = !name.empty() && !unplayable.contains(name);
+        openPending = slow.contains(name);
+        open = !openPending && !name.empty() && !unplayable.contains(name);
+        playWhenOpen = false;
         playing = false;
         ranOut = false;
         positionMs = 0;
         volumeValue = 1000; // a freshly opened device starts at its normal level
     }
     bool canPlay() const override { return open; }
+    bool opening() const override { return openPending; }
+    // The slow open ends now; poll() takes it in.
+    void finishOpening() { slow.erase(fileName); }
+    void poll() override {
+        if (!openPending || slow.contains(fileName))
+            return;
+        openPending = false;
+        open = !unplayable.contains(fileName);
+        if (open && playWhenOpen)
+            play();
+    }
     void play() override {
+        if (openPending) {
+            playWhenOpen = true;
+            return;
+        }
         if (open) {
             playing = true;
             ++plays;
         }
     }
-    void stop() override { playing = false; }
+    void stop() override {
+        playing = false;
+        playWhenOpen = false;
+    }
     void close() override {
+        openPending = false;
         open = false;
         playing = false;
     }

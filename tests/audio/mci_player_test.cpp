@@ -36,6 +36,15 @@ protected:
         });
     }
 
+    // Opens file and waits for the open, which runs on a thread of its own, to end.
+    static void open(MciPlayer& player, const std::string& file) {
+        player.create(file);
+        ASSERT_TRUE(pollUntil([&] {
+            player.poll();
+            return !player.opening();
+        }));
+    }
+
     // Whether the output stays silent for half a second after everything now on its way.
     bool staysSilent() const {
         const std::size_t from = framesWritten() + LagFrames;
@@ -51,7 +60,7 @@ TEST_F(MciPlayerTest, WaveFilePlaysOnceToItsEnd) {
     const std::string file = wave("quarter.wav", tune);
     AudioDevice device;
     MciPlayer player(device);
-    player.create(file);
+    open(player, file);
     EXPECT_EQ(player.fileName(), file);
     ASSERT_TRUE(player.canPlay());
     EXPECT_EQ(player.length(), 250);
@@ -80,7 +89,7 @@ TEST_F(MciPlayerTest, Mp3AndMpegAudioPlay) {
     MciPlayer player(device);
     for (const fs::path& file : {mp3, mpeg}) {
         SCOPED_TRACE(file.filename().string());
-        player.create(file.string());
+        open(player, file.string());
         ASSERT_TRUE(player.canPlay());
         EXPECT_NEAR(player.length(), 300, 30);
         const std::size_t from = framesWritten();
@@ -106,7 +115,7 @@ TEST_F(MciPlayerTest, FilesThatCannotBeDecodedCannotPlay) {
     MciPlayer player(device);
     for (const std::string& file : files) {
         SCOPED_TRACE(file);
-        player.create(file);
+        open(player, file);
         EXPECT_FALSE(player.canPlay());
         player.play();
         EXPECT_FALSE(player.finished());
@@ -121,11 +130,11 @@ TEST_F(MciPlayerTest, OpeningAnotherFileClosesTheFirst) {
     const std::string second = wave("second.wav", steadyTone(TestRate / 2, 6000));
     AudioDevice device;
     MciPlayer player(device);
-    player.create(first);
+    open(player, first);
     player.play();
     ASSERT_TRUE(soundsAfter(0));
 
-    player.create(second);
+    open(player, second);
     EXPECT_TRUE(player.canPlay());
     EXPECT_FALSE(player.finished());
     EXPECT_EQ(player.position(), 0);
@@ -137,7 +146,7 @@ TEST_F(MciPlayerTest, StopKeepsThePositionAndSeekMovesIt) {
     const std::string file = wave("long.wav", steadyTone(TestRate * 3, 6000));
     AudioDevice device;
     MciPlayer player(device);
-    player.create(file);
+    open(player, file);
     player.play();
     ASSERT_TRUE(pollUntil([&] { return player.position() >= 200; }));
 
@@ -162,7 +171,7 @@ TEST_F(MciPlayerTest, VolumeZeroIsSilentAndOutlivesTheFile) {
     AudioDevice device;
     MciPlayer player(device);
     player.setVolume(0);
-    player.create(file);
+    open(player, file);
     EXPECT_EQ(player.volume(), 0);
     player.play();
     EXPECT_TRUE(staysSilent());

@@ -16,7 +16,8 @@ quillmere::UserPictureLimits fuzzLimits(int textureSide) {
     limits.maxPixels = std::uint64_t{1} << 20;
     limits.maxJpegPixels = std::uint64_t{1} << 20;
     limits.maxJpegMemory = std::size_t{64} << 20;
-    limits.textureSide = textureSide;
+    limits.textureWidth = textureSide;
+    limits.textureHeight = textureSide;
     return limits;
 }
 

@@ -50,7 +50,7 @@ PlayMode modeOf(int id) {
 BackgroundDialog::BackgroundDialog(wxWindow* parent, TankLink& tank, Random& random, SettingsFile& file)
     : wxDialog(parent, wxID_ANY, "Custom Background - Quillmere 1.2", wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
-      m_show(tank, random), m_file(file), m_timer(this) {
+      m_show(tank, random), m_tank(tank), m_file(file), m_timer(this) {
     BuildControls();
 
     Bind(wxEVT_CHECKBOX, &BackgroundDialog::OnOwnImage, this, ID_OWN_IMAGE);
@@ -66,10 +66,8 @@ BackgroundDialog::BackgroundDialog(wxWindow* parent, TankLink& tank, Random& ran
     Bind(wxEVT_CHAR_HOOK, &BackgroundDialog::OnCharHook, this);
     m_list->Bind(wxEVT_SIZE, &BackgroundDialog::OnListSize, this);
 
-    const std::vector<std::string> messages = m_show.restore(m_file.loadImageList());
+    m_show.restore(m_file.loadImageList());
     ShowModel();
-    for (const std::string& message : messages)
-        ShowMessage(textFromPath(message));
     m_timer.Start(SlideshowTickMs);
 }
 
@@ -179,6 +177,22 @@ void BackgroundDialog::ShowMessage(const wxString& text) {
     wxMessageBox(text, "Quillmere", wxOK | wxICON_WARNING, IsShown() ? this : GetParent());
 }
 
+// One box at a time, in order, and only over a running tank: the box's own loop keeps the tank and
+// this timer going, and a later tick must not open a second box on top of the first.
+void BackgroundDialog::ShowDueMessages() {
+    for (std::string& message : m_show.takeMessages())
+        m_messages.push_back(std::move(message));
+    if (m_showingMessage || !m_tank.tankRunning())
+        return;
+    m_showingMessage = true;
+    while (!m_messages.empty()) {
+        const std::string message = std::move(m_messages.front());
+        m_messages.pop_front();
+        ShowMessage(textFromPath(message));
+    }
+    m_showingMessage = false;
+}
+
 int BackgroundDialog::FirstSelectedRow() const {
     return static_cast<int>(m_list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED));
 }
@@ -204,12 +218,7 @@ void BackgroundDialog::OnAddImage(wxCommandEvent&) {
     if (chooser.ShowModal() != wxID_OK)
         return;
     const std::string path = pathFromText(chooser.GetPath());
-    Slideshow::AddResult result;
-    {
-        // A photo of many megapixels takes a moment to decode and scale.
-        const wxBusyCursor busy;
-        result = m_show.addChosenPicture(path);
-    }
+    const Slideshow::AddResult result = m_show.addChosenPicture(path);
     ShowModel();
     if (result != Slideshow::AddResult::Added)
         ShowMessage(textFromPath(m_show.refusalMessage(result, path)));
@@ -238,6 +247,7 @@ void BackgroundDialog::OnListSize(wxSizeEvent& event) {
 void BackgroundDialog::OnTimer(wxTimerEvent&) {
     m_show.onTimer();
     ShowModel();
+    ShowDueMessages();
 }
 
 void BackgroundDialog::OnClose(wxCloseEvent& event) {

@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
+#include <string>
 #include <wx/dialog.h>
 #include <wx/timer.h>
 
@@ -25,12 +27,12 @@ class SkinCheckBox;
 class BackgroundDialog : public wxDialog {
 public:
     // Restores the stored list and resumes the slideshow; a stored picture that no longer loads gives
-    // its message there and then.
+    // its message once the tank runs.
     BackgroundDialog(wxWindow* parent, TankLink& tank, Random& random, SettingsFile& file);
 
     // What the frame reads on every frame.
     bool ownImageOn() const { return m_show.ownImageOn(); }
-    int currentTexture() const { return m_show.currentTexture(); }
+    PictureId currentPicture() const { return m_show.currentPicture(); }
 
     // The menu's "Custom Background": centred over the tank and brought to the front.
     void ShowCentred();
@@ -42,6 +44,7 @@ private:
     void FitPathColumn();
     void HideAndSave();
     void ShowMessage(const wxString& text);
+    void ShowDueMessages();
     int FirstSelectedRow() const;
 
     void OnOwnImage(wxCommandEvent& event);
@@ -58,7 +61,10 @@ private:
     void OnCharHook(wxKeyEvent& event);
 
     Slideshow m_show;
+    TankLink& m_tank;
     SettingsFile& m_file;
+    std::deque<std::string> m_messages; // due, waiting for the box before them to close
+    bool m_showingMessage = false;
     wxTimer m_timer;
     std::uint64_t m_shownRevision = 0;
 

@@ -3,19 +3,26 @@
 #include "settings/profile_document.h"
 #include "settings/profile_numbers.h"
 
+#include <algorithm>
+
 namespace quillmere {
 
 Slideshow::Slideshow(TankLink& tank, Random& random) : m_tank(tank), m_random(random) {}
 
-std::vector<std::string> Slideshow::restore(const ImageListState& stored) {
+void Slideshow::restore(const ImageListState& stored) {
     removeAll();
     m_ownImageChecked = stored.ownImage;
     m_interval = stored.imageTime.empty() ? "5" : stored.imageTime;
-    std::vector<std::string> messages;
     for (const std::string& path : stored.paths) {
-        const AddResult result = addPicture(path);
+        // A key that is not there (a count larger than the list) names no picture at all.
+        if (path.empty())
+            continue;
+        const AddResult result = addPicture(path, false);
         if (result != AddResult::Added)
-            messages.push_back(refusalMessage(result, path));
+            m_messages.push_back({m_nextOrder++, refusalMessage(result, path)});
+        // A list longer than the dialog holds says so once, not once for every picture left over.
+        if (result == AddResult::ListFull)
+            break;
     }
     // The mode boxes' handlers run in the order Random, Repeat All, Repeat One, so the last one set
     // wins; with none set the show keeps Repeat One.
@@ -28,7 +35,6 @@ std::vector<std::string> Slideshow::restore(const ImageListState& stored) {
     if (!stored.paths.empty() && stored.ownImage)
         startSlideshow();
     changed();
-    return messages;
 }
 
 ImageListState Slideshow::stored() const {
@@ -44,27 +50,81 @@ ImageListState Slideshow::stored() const {
     return state;
 }
 
-Slideshow::AddResult Slideshow::addPicture(const std::string& path) {
+Slideshow::AddResult Slideshow::addPicture(const std::string& path, bool chosen) {
     // The settings file keeps one path per line; a line break would split it into keys of its own.
     if (!isProfileValueStorable(path))
         return AddResult::LineBreak;
     if (rowCount() >= MaxBackgroundPictures)
         return AddResult::ListFull;
-    const unsigned int texture = m_tank.loadPicture(path);
-    if (texture == 0) {
-        stopSlideshow();
-        return AddResult::NotLoaded;
-    }
-    m_rows.push_back(SlideshowRow{path, texture, false});
+    const PictureId picture = m_tank.requestPicture(path);
+    m_rows.push_back(SlideshowRow{path, picture, false, false, chosen, m_nextOrder++});
     changed();
     return AddResult::Added;
 }
 
 Slideshow::AddResult Slideshow::addChosenPicture(const std::string& path) {
-    const AddResult result = addPicture(path);
-    if (result == AddResult::Added && rowCount() == 1 && m_ownImageChecked)
+    return addPicture(path, true);
+}
+
+void Slideshow::applyOutcomes(const std::vector<PictureOutcome>& outcomes) {
+    for (const PictureOutcome& outcome : outcomes) {
+        const int row = rowHolding(outcome.id);
+        if (row < 0)
+            continue;
+        auto& entry = m_rows[static_cast<std::size_t>(row)];
+        if (!outcome.loaded) {
+            pictureFailed(static_cast<std::size_t>(row), outcome.error);
+            continue;
+        }
+        entry.ready = true;
+        if (entry.chosen)
+            startIfOnlyRow();
+        changed();
+    }
+}
+
+// The row goes as if it had never been added; a chosen picture stops the show, as a failed add does.
+void Slideshow::pictureFailed(std::size_t row, const std::string& error) {
+    const SlideshowRow failed = m_rows[row];
+    m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(row));
+    m_tank.releasePicture(failed.picture);
+    // The show moved to a picture that will never come: it picks again on the next step rather than
+    // leaving the backdrop empty for a whole interval.
+    if (m_current == failed.picture) {
+        m_current = PictureId::NoPicture;
+        m_ticks = -1;
+    }
+    const auto at = std::find_if(m_messages.begin(), m_messages.end(),
+                                 [&](const PendingMessage& message) { return message.order > failed.order; });
+    m_messages.insert(
+        at, {failed.order, error.empty() ? refusalMessage(AddResult::NotLoaded, failed.path) : error});
+    if (failed.chosen) {
+        stopSlideshow();
+        startIfOnlyRow();
+    }
+    changed();
+}
+
+void Slideshow::startIfOnlyRow() {
+    if (rowCount() == 1 && m_ownImageChecked)
         startSlideshow();
-    return result;
+}
+
+std::vector<std::string> Slideshow::takeMessages() {
+    // Rows keep the order they were added in, so the first one still loading bounds what is due.
+    std::uint64_t due = m_nextOrder;
+    for (const SlideshowRow& row : m_rows) {
+        if (!row.ready) {
+            due = std::min(due, row.order);
+            break;
+        }
+    }
+    std::vector<std::string> messages;
+    while (!m_messages.empty() && m_messages.front().order < due) {
+        messages.push_back(std::move(m_messages.front().text));
+        m_messages.erase(m_messages.begin());
+    }
+    return messages;
 }
 
 std::string Slideshow::refusalMessage(AddResult result, const std::string& path) const {
@@ -84,25 +144,25 @@ std::string Slideshow::refusalMessage(AddResult result, const std::string& path)
 
 void Slideshow::removeSelected(int selectedRow) {
     if (selectedRow >= 0 && selectedRow < rowCount()) {
-        m_tank.releasePicture(m_rows[static_cast<std::size_t>(selectedRow)].texture);
+        m_tank.releasePicture(m_rows[static_cast<std::size_t>(selectedRow)].picture);
         m_rows.erase(m_rows.begin() + selectedRow);
     }
-    m_currentTexture = m_rows.empty() ? 0 : chooseImage(0, true);
+    m_current = m_rows.empty() ? PictureId::NoPicture : chooseImage(0, true);
     changed();
 }
 
 void Slideshow::removeAll() {
     for (const SlideshowRow& row : m_rows)
-        m_tank.releasePicture(row.texture);
+        m_tank.releasePicture(row.picture);
     m_rows.clear();
-    m_currentTexture = 0;
+    m_current = PictureId::NoPicture;
     changed();
 }
 
 void Slideshow::clickRow(int row) {
     if (row < 0 || row >= rowCount())
         return;
-    m_currentTexture = chooseImage(row, true);
+    m_current = chooseImage(row, true);
     changed();
 }
 
@@ -126,6 +186,7 @@ void Slideshow::setInterval(std::string text) {
 
 // The picture changes only while the show runs; a stopped show keeps what it last showed.
 void Slideshow::onTimer() {
+    applyOutcomes(m_tank.takePictureOutcomes());
     const bool wasOn = m_ownImageOn;
     m_ownImageOn = m_ownImageChecked;
     if (m_ownImageOn != wasOn)
@@ -137,35 +198,35 @@ void Slideshow::onTimer() {
     const long long intervalMs = static_cast<long long>(parseProfileInt(m_interval)) * 1000;
     if (m_ticks != 0 && elapsedMs < intervalMs)
         return;
-    m_currentTexture = chooseImage(0, false);
+    m_current = chooseImage(0, false);
     m_ticks = 0;
-    if (m_currentTexture != 0)
-        showOnly(rowHolding(m_currentTexture));
+    if (m_current != PictureId::NoPicture)
+        showOnly(rowHolding(m_current));
     changed();
 }
 
-int Slideshow::chooseImage(int row, bool explicitRow) {
+PictureId Slideshow::chooseImage(int row, bool explicitRow) {
     if (m_rows.empty() || !m_slideshowOn)
-        return -1;
+        return PictureId::Stale;
     const int count = rowCount();
     if (explicitRow) {
         if (row < 0 || row >= count)
-            return -1;
+            return PictureId::Stale;
         showOnly(row);
-        return textureOf(row);
+        return pictureOf(row);
     }
-    const int holding = rowHolding(m_currentTexture);
+    const int holding = rowHolding(m_current);
     switch (m_mode) {
     case PlayMode::RepeatOne:
-        // A picture no row holds (the -1 left by a click while the show was off) would keep the
+        // A picture no row holds (the Stale left by a click while the show was off) would keep the
         // backdrop empty for good; the show starts again from the first row instead.
-        return holding >= 0 ? m_currentTexture : textureOf(0);
+        return holding >= 0 ? m_current : pictureOf(0);
     case PlayMode::RepeatAll:
-        return textureOf(holding >= 0 ? (holding + 1) % count : 1 % count);
+        return pictureOf(holding >= 0 ? (holding + 1) % count : 1 % count);
     case PlayMode::Random:
-        return textureOf(m_random.next() % count);
+        return pictureOf(m_random.next() % count);
     }
-    return -1;
+    return PictureId::Stale;
 }
 
 void Slideshow::startSlideshow() {
@@ -180,11 +241,11 @@ void Slideshow::stopSlideshow() {
     changed();
 }
 
-int Slideshow::rowHolding(int texture) const {
-    if (texture <= 0)
+int Slideshow::rowHolding(PictureId picture) const {
+    if (!isPicture(picture))
         return -1;
     for (int row = 0; row < rowCount(); ++row) {
-        if (textureOf(row) == texture)
+        if (pictureOf(row) == picture)
             return row;
     }
     return -1;

@@ -2,6 +2,8 @@
 
 #include "ui/controls/wx_colour.h"
 
+#include <utility>
+
 namespace quillmere {
 
 TintedList::TintedList(wxWindow* parent, wxWindowID id, long extraStyle)
@@ -10,27 +12,36 @@ TintedList::TintedList(wxWindow* parent, wxWindowID id, long extraStyle)
     Bind(wxEVT_LIST_DELETE_ITEM, &TintedList::OnRowsChanged, this);
 }
 
+// Only the rows that change colour are painted again, so a long list costs nothing per track.
 void TintedList::setPlayingRow(int row) {
-    m_playingRow = row;
-    colourRows();
+    if (row == m_playingRow)
+        return;
+    const int previous = std::exchange(m_playingRow, row);
+    colourRow(previous);
+    colourRow(row);
+}
+
+void TintedList::colourRow(long row) {
+    if (row < 0 || row >= GetItemCount())
+        return;
+    SetItemTextColour(row, toWxColour(RowTextColour));
+    SetItemBackgroundColour(row, toWxColour(row == m_playingRow ? PlayingRowColour : RowBackgroundColour));
 }
 
 void TintedList::colourRows() {
-    const wxColour text = toWxColour(RowTextColour);
-    const wxColour background = toWxColour(RowBackgroundColour);
-    const wxColour playing = toWxColour(PlayingRowColour);
     const long count = GetItemCount();
-    for (long row = 0; row < count; ++row) {
-        SetItemTextColour(row, text);
-        SetItemBackgroundColour(row, row == m_playingRow ? playing : background);
-    }
+    for (long row = 0; row < count; ++row)
+        colourRow(row);
 }
 
 void TintedList::OnRowsChanged(wxListEvent& event) {
     // A deleted row is still in the list while its event is handled, so the colours follow afterwards.
-    // Every row is coloured again because an insertion or deletion moves the rows behind it to new indexes.
+    // An insertion or deletion moves the rows behind it to new indexes, so they are coloured again; a
+    // row appended at the end moves none.
     if (event.GetEventType() == wxEVT_LIST_DELETE_ITEM)
         CallAfter(&TintedList::colourRows);
+    else if (event.GetIndex() == GetItemCount() - 1)
+        colourRow(event.GetIndex());
     else
         colourRows();
     event.Skip();

@@ -24,6 +24,7 @@ public:
     int playingRow() const { return m_playingRow; }
 
 private:
+    void colourRow(long row);
     void colourRows();
     void OnRowsChanged(wxListEvent& event);
 

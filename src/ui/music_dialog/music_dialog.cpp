@@ -151,21 +151,27 @@ void MusicDialog::ShowModel() {
     m_stop->Enable(buttons.stop);
 }
 
+// Rows appended since the last call are added on their own, so a long list grows at the cost of its
+// new rows; only a removal rebuilds it.
 void MusicDialog::ShowRows() {
     const MusicListModel& rows = m_player.list();
-    bool samePaths = m_list->GetItemCount() == rows.rowCount();
-    for (int row = 0; samePaths && row < rows.rowCount(); ++row)
-        samePaths = m_list->GetItemText(row) == textFromPath(rows.path(row));
     m_showingSelection = true;
-    if (!samePaths) {
+    if (rows.layoutRevision() != m_shownLayout || rows.rowCount() < m_shownRows) {
         m_list->DeleteAllItems();
-        for (int row = 0; row < rows.rowCount(); ++row)
-            m_list->InsertItem(row, textFromPath(rows.path(row)));
+        m_shownRows = 0;
+        m_shownLayout = rows.layoutRevision();
+        m_shownSelection = rows.selectionRevision() - 1;
     }
-    for (int row = 0; row < rows.rowCount(); ++row) {
-        const bool selected = rows.isSelected(row);
-        if ((m_list->GetItemState(row, wxLIST_STATE_SELECTED) != 0) != selected)
-            m_list->SetItemState(row, selected ? wxLIST_STATE_SELECTED : 0, wxLIST_STATE_SELECTED);
+    for (int row = m_shownRows; row < rows.rowCount(); ++row)
+        m_list->InsertItem(row, textFromPath(rows.path(row)));
+    m_shownRows = rows.rowCount();
+    if (rows.selectionRevision() != m_shownSelection) {
+        m_shownSelection = rows.selectionRevision();
+        for (int row = 0; row < rows.rowCount(); ++row) {
+            const bool selected = rows.isSelected(row);
+            if ((m_list->GetItemState(row, wxLIST_STATE_SELECTED) != 0) != selected)
+                m_list->SetItemState(row, selected ? wxLIST_STATE_SELECTED : 0, wxLIST_STATE_SELECTED);
+        }
     }
     m_showingSelection = false;
     m_list->setPlayingRow(rows.highlightRow());

@@ -65,6 +65,10 @@ private:
     SettingsFile& m_file;
     wxTimer m_timer;
     std::uint64_t m_shownRevision = 0;
+    // What the list control shows of the player's list: its layout, its selection and how many rows.
+    std::uint64_t m_shownLayout = 0;
+    std::uint64_t m_shownSelection = 0;
+    int m_shownRows = 0;
     bool m_showingSelection = false; // the list's selection is being set from the player's
 
     SkinCheckBox* m_onOff = nullptr;

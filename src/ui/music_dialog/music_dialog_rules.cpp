@@ -1,6 +1,7 @@
 #include "ui/music_dialog/music_dialog_rules.h"
 
 #include "settings/profile_document.h"
+#include "settings/settings_file.h"
 
 namespace quillmere {
 
@@ -14,6 +15,9 @@ std::string addMusicFile(CustomMusicPlayer& player, const std::string& path) {
     if (!isProfileValueStorable(path))
         return "This file's name holds a line break, which the settings cannot keep. Rename the file and "
                "add it again.";
+    if (player.list().rowCount() >= MaxStoredListLength)
+        return "The music list holds at most " + std::to_string(MaxStoredListLength) +
+               " files, which it already has.";
     player.addMusic(path);
     return {};
 }

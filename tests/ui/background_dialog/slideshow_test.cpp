@@ -2,53 +2,67 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillmere {
 namespace {
 
-// Hands out texture names as the view would and keeps count of the live ones.
+// Hands out picture ids as the view would, ends each load when told to (or by the next timer step) and
+// keeps count of the live pictures.
 class FakeTank : public TankLink {
 public:
-    std::set<std::string> broken; // pictures that do not decode
-    std::set<unsigned int> live;
+    std::set<std::string> broken;          // pictures that do not decode
+    std::map<PictureId, std::string> live; // requested and not released
+    std::vector<PictureOutcome> outcomes;  // taken by the next timer step
+    bool loadAtOnce = true;
     int loads = 0;
     int doubleReleases = 0;
+
+    void finish(PictureId id) {
+        const std::string& path = live.at(id);
+        const bool loaded = !broken.contains(path);
+        outcomes.push_back({id, loaded, loaded ? "" : "(" + path + ")image loading error."});
+    }
 
     CameraValues liveCamera() const override { return {}; }
     void setLiveCamera(const CameraValues&) override {}
     void setTuneVolume(int) override {}
     float tintPhase() const override { return 0.0f; }
     void resumeTintPhase(float) override {}
-    unsigned int loadPicture(const std::string& path) override {
+    PictureId requestPicture(const std::string& path) override {
         ++loads;
-        if (broken.contains(path))
-            return 0;
-        live.insert(m_next);
-        return m_next++;
+        const auto id = static_cast<PictureId>(m_next++);
+        live[id] = path;
+        if (loadAtOnce)
+            finish(id);
+        return id;
     }
-    void releasePicture(unsigned int texture) override {
-        if (live.erase(texture) == 0)
+    void releasePicture(PictureId picture) override {
+        if (live.erase(picture) == 0)
             ++doubleReleases;
     }
+    std::vector<PictureOutcome> takePictureOutcomes() override { return std::exchange(outcomes, {}); }
+    bool tankRunning() const override { return true; }
 
 private:
-    unsigned int m_next = 7;
+    std::int64_t m_next = 7;
 };
 
 class SlideshowTest : public testing::Test {
 protected:
     void addPictures(int count) {
         for (int i = 0; i < count; ++i)
-            ASSERT_EQ(show.addPicture("/p/" + std::to_string(i) + ".jpg"), Slideshow::AddResult::Added);
+            ASSERT_EQ(show.addChosenPicture("/p/" + std::to_string(i) + ".jpg"), Slideshow::AddResult::Added);
     }
 
-    // The row whose texture the frame draws, -1 when none.
+    // The row whose picture the frame draws, -1 when none.
     int shownRow() const {
         for (std::size_t row = 0; row < show.rows().size(); ++row) {
-            if (static_cast<int>(show.rows()[row].texture) == show.currentTexture())
+            if (show.rows()[row].picture == show.currentPicture())
                 return static_cast<int>(row);
         }
         return -1;
@@ -124,7 +138,7 @@ TEST_F(SlideshowTest, RemovingTheShownPictureMovesToTheFirstAndReleasesItsTextur
     show.setOwnImage(true);
     show.onTimer();
     ASSERT_EQ(shownRow(), 1);
-    const unsigned int removed = show.rows()[1].texture;
+    const PictureId removed = show.rows()[1].picture;
 
     show.removeSelected(1);
     EXPECT_EQ(show.rows().size(), 2u);
@@ -154,13 +168,13 @@ TEST_F(SlideshowTest, TexturesNeverPileUp) {
 TEST_F(SlideshowTest, RefusedPicturesGiveTheirMessageAndLoadNothing) {
     addPictures(MaxBackgroundPictures);
     const int loads = tank.loads;
-    EXPECT_EQ(show.addPicture("/p/eleventh.jpg"), Slideshow::AddResult::ListFull);
+    EXPECT_EQ(show.addChosenPicture("/p/eleventh.jpg"), Slideshow::AddResult::ListFull);
     EXPECT_EQ(show.refusalMessage(Slideshow::AddResult::ListFull, "/p/eleventh.jpg"),
               "The maximum number of background is: 10");
     show.removeAll();
 
-    EXPECT_EQ(show.addPicture("/p/line\nbreak.jpg"), Slideshow::AddResult::LineBreak);
-    EXPECT_EQ(show.addPicture("/p/return\r.jpg"), Slideshow::AddResult::LineBreak);
+    EXPECT_EQ(show.addChosenPicture("/p/line\nbreak.jpg"), Slideshow::AddResult::LineBreak);
+    EXPECT_EQ(show.addChosenPicture("/p/return\r.jpg"), Slideshow::AddResult::LineBreak);
     EXPECT_EQ(tank.loads, loads);
     EXPECT_TRUE(show.rows().empty());
 }
@@ -170,26 +184,29 @@ TEST_F(SlideshowTest, APictureThatDoesNotLoadStopsTheShow) {
     show.setOwnImage(true);
     show.onTimer();
     ASSERT_EQ(onRows(), std::vector<int>{0});
-    const int shown = show.currentTexture();
+    const PictureId shown = show.currentPicture();
     tank.broken.insert("/p/notes.txt");
 
-    EXPECT_EQ(show.addChosenPicture("/p/notes.txt"), Slideshow::AddResult::NotLoaded);
-    EXPECT_EQ(show.refusalMessage(Slideshow::AddResult::NotLoaded, "/p/notes.txt"),
-              "(/p/notes.txt)image loading error.");
+    EXPECT_EQ(show.addChosenPicture("/p/notes.txt"), Slideshow::AddResult::Added);
+    EXPECT_EQ(show.rows().size(), 3u) << "listed while it loads";
+    EXPECT_TRUE(show.slideshowOn());
+    show.onTimer();
+    EXPECT_EQ(show.takeMessages(), std::vector<std::string>{"(/p/notes.txt)image loading error."});
+    EXPECT_TRUE(show.takeMessages().empty()) << "once";
     EXPECT_FALSE(show.slideshowOn());
     EXPECT_TRUE(onRows().empty());
     EXPECT_EQ(show.rows().size(), 2u);
     for (int tick = 0; tick < 60; ++tick)
         show.onTimer();
-    EXPECT_EQ(show.currentTexture(), shown) << "a stopped show keeps its picture";
+    EXPECT_EQ(show.currentPicture(), shown) << "a stopped show keeps its picture";
 }
 
 TEST_F(SlideshowTest, ClickWhileStoppedLeavesNoPictureUntilTheShowStartsAgain) {
     addPictures(3);
     show.clickRow(2);
-    EXPECT_EQ(show.currentTexture(), -1);
+    EXPECT_EQ(show.currentPicture(), PictureId::Stale);
     show.removeSelected(-1);
-    EXPECT_EQ(show.currentTexture(), -1);
+    EXPECT_EQ(show.currentPicture(), PictureId::Stale);
 
     show.setOwnImage(true);
     show.onTimer();
@@ -218,10 +235,66 @@ TEST_F(SlideshowTest, TheFirstChosenPictureStartsTheShowWhenTheBoxIsOn) {
     show.setOwnImage(true);
     show.removeAll();
     show.onTimer();
-    EXPECT_EQ(show.currentTexture(), -1);
+    EXPECT_EQ(show.currentPicture(), PictureId::Stale);
     ASSERT_EQ(show.addChosenPicture("/p/first.png"), Slideshow::AddResult::Added);
     show.onTimer();
     EXPECT_EQ(shownRow(), 0);
+}
+
+TEST_F(SlideshowTest, PicturesThatFinishOutOfOrderKeepTheListsOrder) {
+    tank.loadAtOnce = false;
+    tank.broken = {"/p/b.png", "/p/d.png"};
+    ImageListState stored;
+    stored.ownImage = true;
+    stored.cycImage = true;
+    stored.imageTime = "1";
+    stored.paths = {"/p/a.jpg", "/p/b.png", "/p/c.jpg", "/p/d.png"};
+    show.restore(stored);
+    std::vector<PictureId> ids;
+    for (const SlideshowRow& row : show.rows())
+        ids.push_back(row.picture);
+    show.onTimer();
+    EXPECT_EQ(shownRow(), 1) << "the show's order does not wait for a picture to load";
+
+    tank.finish(ids[3]);
+    tank.finish(ids[2]);
+    tank.finish(ids[1]);
+    show.onTimer();
+    EXPECT_TRUE(show.takeMessages().empty()) << "messages wait for every picture listed before them";
+    EXPECT_NE(show.currentPicture(), PictureId::NoPicture) << "the failed picture's place is taken at once";
+    tank.finish(ids[0]);
+    show.onTimer();
+    EXPECT_EQ(show.takeMessages(),
+              (std::vector<std::string>{"(/p/b.png)image loading error.", "(/p/d.png)image loading error."}));
+    EXPECT_EQ(show.stored().paths, (std::vector<std::string>{"/p/a.jpg", "/p/c.jpg"}));
+    EXPECT_TRUE(show.slideshowOn());
+}
+
+TEST_F(SlideshowTest, APictureRemovedWhileItLoadsIsForgotten) {
+    tank.loadAtOnce = false;
+    addPictures(2);
+    const PictureId removed = show.rows()[0].picture;
+    show.removeSelected(0);
+    tank.outcomes.push_back({removed, true, {}});
+    tank.outcomes.push_back({show.rows()[0].picture, false, "(/p/1.jpg)image loading error."});
+    show.onTimer();
+    EXPECT_TRUE(show.rows().empty());
+    EXPECT_TRUE(tank.live.empty());
+    EXPECT_EQ(tank.doubleReleases, 0);
+    EXPECT_EQ(show.takeMessages(), std::vector<std::string>{"(/p/1.jpg)image loading error."});
+}
+
+TEST_F(SlideshowTest, AFailedAddLeavingOneRowStartsTheShowWhenTheBoxIsOn) {
+    for (const int rowsBefore : {1, 2}) {
+        show.removeAll();
+        addPictures(rowsBefore);
+        show.setOwnImage(true);
+        show.onTimer();
+        tank.broken.insert("/p/broken.jpg");
+        show.addChosenPicture("/p/broken.jpg");
+        show.onTimer();
+        EXPECT_EQ(show.slideshowOn(), rowsBefore == 1) << rowsBefore;
+    }
 }
 
 struct RestoreCase {
@@ -250,7 +323,9 @@ TEST_F(SlideshowTest, RestoreTakesTheLastModeKeySetAndResumesTheShow) {
     stored.imageTime = "12";
     stored.paths = {"/p/a.jpg", "/gone/b.png", "/p/c.bmp"};
     tank.broken.insert("/gone/b.png");
-    EXPECT_EQ(show.restore(stored), std::vector<std::string>{"(/gone/b.png)image loading error."});
+    show.restore(stored);
+    show.onTimer();
+    EXPECT_EQ(show.takeMessages(), std::vector<std::string>{"(/gone/b.png)image loading error."});
     EXPECT_TRUE(show.slideshowOn()) << "a vanished picture does not keep the others from showing";
     show.onTimer();
     EXPECT_TRUE(show.ownImageOn());

@@ -27,8 +27,10 @@ public:
     void setTuneVolume(int yinliang) override { tuneLevels.push_back(yinliang); }
     float tintPhase() const override { return phase; }
     void resumeTintPhase(float stored) override { resumedFrom = stored; }
-    unsigned int loadPicture(const std::string&) override { return 0; }
-    void releasePicture(unsigned int) override {}
+    PictureId requestPicture(const std::string&) override { return PictureId::NoPicture; }
+    void releasePicture(PictureId) override {}
+    std::vector<PictureOutcome> takePictureOutcomes() override { return {}; }
+    bool tankRunning() const override { return true; }
 
     CameraValues camera{1234, 567};
     int cameraMoves = 0;
