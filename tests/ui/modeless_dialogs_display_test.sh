@@ -126,6 +126,35 @@ end_with_escape() {
     [ "$code" -eq 0 ] || fail "ESC ended the program with exit code $code"
 }
 
+# SIGTERM ends the program with exit code 0 whatever it is showing: end_with_sigterm WHEN
+end_with_sigterm() {
+    kill -TERM "$PID"
+    local deadline=$((SECONDS + 20))
+    while kill -0 "$PID" 2>/dev/null; do
+        [ $SECONDS -lt $deadline ] || fail "SIGTERM $1 did not end the program within 20 s"
+        sleep 0.2
+    done
+    wait "$PID"
+    local code=$?
+    PID=""
+    [ "$code" -eq 0 ] || fail "SIGTERM $1 ended the program with exit code $code"
+}
+
+# Waits until the top left of the tank, away from any box, changes between two screenshots.
+expect_frames_change() {
+    local deadline=$((SECONDS + 20)) rc
+    import -window root -crop 400x200+20+20 "$WORK/before.png" || fail "no screenshot"
+    while :; do
+        sleep 0.3
+        import -window root -crop 400x200+20+20 "$WORK/after.png" || fail "no screenshot"
+        compare -metric AE "$WORK/before.png" "$WORK/after.png" null: 2>/dev/null
+        rc=$?
+        [ "$rc" -eq 1 ] && return 0
+        [ "$rc" -eq 0 ] || fail "the screenshots could not be compared"
+        [ $SECONDS -lt $deadline ] || fail "the tank stood still for 20 s $1"
+    done
+}
+
 # The top right of the tank shows the backdrop between the fish most of the time.
 BACKDROP_X=1200
 BACKDROP_Y=120
@@ -210,6 +239,51 @@ own_music)
     [ "$(stat -c %s "$WORK/sound.raw")" -gt "$size" ] && heard_square ||
         fail "the music stopped when the dialog closed"
     end_with_escape
+    ;;
+camera_photos)
+    # Ten photos of 12 megapixels, as a phone takes them; the first is red.
+    convert -size 4000x3000 xc:'#ff2020' -quality 90 "$MEDIA/Foto 1.jpg" || fail "cannot make the test pictures"
+    for i in $(seq 2 10); do
+        convert -size 4000x3000 xc:"rgb($((i * 20)),200,$((250 - i * 20)))" -quality 90 "$MEDIA/Foto $i.jpg" ||
+            fail "cannot make the test pictures"
+    done
+    {
+        printf '[Custom Images]\nRepeatImage=1\nOwnImage=1\nImageTime=5\nImageSum=10\n'
+        for i in $(seq 0 9); do printf 'ImageList%d=%s\n' "$i" "$MEDIA/Foto $((i + 1)).jpg"; done
+    } >"$SETTINGS"
+    start_program
+    wait_for_tank
+    wait_for_colour $BACKDROP_X $BACKDROP_Y 'r > 0.8 && g < 0.3 && b < 0.3' "the first photo is not the backdrop"
+    expect_frames_change "with the photos loaded"
+    end_with_sigterm "with ten photos stored"
+    ;;
+blocking_media)
+    # A named pipe in place of a stored picture and of the stored music (reading either would wait for
+    # ever), and a picture crafted to crash an old decoder.
+    mkfifo "$MEDIA/Rohr.jpg" "$MEDIA/Rohr.mp3" || fail "cannot make the pipes"
+    hostile="$(dirname "$0")/../../../shared/fixtures/hostile-pictures/tga-header-wall.jpg"
+    [ -f "$hostile" ] || fail "no shared fixtures at $hostile: the project is not beside shared/"
+    cp "$hostile" "$MEDIA/Wand.jpg"
+    printf '[Custom Images]\nOwnImage=1\nImageSum=2\nImageList0=%s\nImageList1=%s\n[Custom Settings]\nOwnMusic=1\nMusicSum=1\nMusicList0=%s\n' \
+        "$MEDIA/Rohr.jpg" "$MEDIA/Wand.jpg" "$MEDIA/Rohr.mp3" >"$SETTINGS"
+    start_program
+    wait_for_tank
+    # One box for each picture, in the list's order, over a tank that goes on moving.
+    expect_frames_change "while the first message box was open"
+    answer_message "for the pipe"
+    poll_window '^Quillmere$' 1 1000 "message box for the crafted picture" >/dev/null || exit 1
+    expect_frames_change "while the second message box was open"
+    end_with_sigterm "with a message box open"
+    ;;
+chooser_open)
+    start_program
+    wait_for_tank
+    open_dialog 3 "Custom Background"
+    # The tab order runs from the box through the list, the three modes and the interval to "Add Image".
+    xdotool key Tab Tab Tab Tab Tab Tab space
+    poll_window '^Open$' 1 100000 "file chooser" >/dev/null || exit 1
+    expect_frames_change "while the file chooser was open"
+    end_with_sigterm "with the file chooser open"
     ;;
 *)
     fail "unknown case $CASE"
