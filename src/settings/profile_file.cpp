@@ -209,7 +209,18 @@ bool ProfileFile::save(const ProfileDocument& doc, SaveDurability durability) {
             flushToDisk();
         return true;
     }
-    if (replaceFile(doc.text(), durability))
+    const std::string text = doc.text();
+    // A file the next start would not read whole is not written: the one on disk stays as it was.
+    if (text.size() > ProfileReadLimit) {
+        if (!m_reportedFailure) {
+            m_reportedFailure = true;
+            std::fprintf(stderr,
+                         "Quillmere: settings cannot be saved to %s: they would be larger than %zu KiB\n",
+                         m_path.c_str(), ProfileReadLimit / 1024);
+        }
+        return false;
+    }
+    if (replaceFile(text, durability))
         return true;
     if (!m_reportedFailure) {
         m_reportedFailure = true;

@@ -17,7 +17,8 @@ enum class SaveDurability { Durable, Lazy };
 
 // Bytes of a settings file that are parsed; a larger file is treated as if it ended there and is
 // never written back, so its tail cannot be lost by a save.
-constexpr std::size_t ProfileReadLimit = 1 << 20;
+// Room for the longest lists the dialogs keep, with long paths.
+constexpr std::size_t ProfileReadLimit = std::size_t{16} << 20;
 
 // The calls a ProfileFile makes on the file's bytes. Tests replace them to make a disk fail part-way.
 struct ProfileFileCalls {

@@ -34,7 +34,7 @@ struct MusicListState {
 
 // Longest list read back from "ImageSum" / "MusicSum": a corrupt count must not make start-up loop
 // over keys that are not there. The Custom Music dialog takes no more rows than this.
-constexpr int MaxStoredListLength = 100000;
+constexpr int MaxStoredListLength = 50000;
 
 // "QuillmereSet.ini" in the per-user settings folder. Every operation reads the file once at its start
 // and replaces it atomically once at its end when it changed anything.

@@ -409,6 +409,15 @@ no_glx)
     # The server offers no GLX, so there is no view to draw with.
     expect_stopped_setup '^Quillmere$'
     ;;
+no_glx_terminated)
+    # SIGTERM while the set-up's message box waits for an answer ends the program all the same.
+    "$PROGRAM" >"$WORK/stdout" 2>"$WORK/stderr" &
+    PID=$!
+    poll_window '^Quillmere$' 1 "the set-up's message box" >/dev/null || exit 1
+    kill -TERM "$PID"
+    wait_for_exit
+    [ "$EXIT_CODE" -eq 0 ] || fail "SIGTERM at the set-up's message box ended the program with exit code $EXIT_CODE"
+    ;;
 no_settings_folder)
     # The folder for the settings and the extracted media cannot be made: a file is in the way.
     rm -rf "$XDG_CONFIG_HOME"

@@ -352,6 +352,24 @@ TEST_F(SettingsFileTest, CorruptListCountsAreBounded) {
     EXPECT_TRUE(file.loadImageList().paths.empty());
 }
 
+TEST_F(SettingsFileTest, TheLongestListRoundTripsAndOneTooLargeToReadBackIsNotWritten) {
+    MusicListState music;
+    for (int i = 0; i < MaxStoredListLength; ++i)
+        music.paths.push_back("/home/someone/Music/Album " + std::to_string(i / 12) + "/Track " +
+                              std::to_string(i) + ".mp3");
+    SettingsFile file(m_folder);
+    file.saveMusicList(music);
+    EXPECT_EQ(SettingsFile(m_folder).loadMusicList().paths, music.paths);
+
+    const std::string before = readIni();
+    for (std::string& path : music.paths)
+        path += std::string(400, 'x');
+    testing::internal::CaptureStderr();
+    file.saveMusicList(music);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("would be larger than"), std::string::npos);
+    EXPECT_EQ(readIni(), before);
+}
+
 TEST_F(SettingsFileTest, OversizedFileIsReadButNeverRewritten) {
     std::string text = "[Aquarium Settings]\nFOGNONGDU=3\n[Fish Number]\n";
     for (int kind = 0; kind < FishKindCount; ++kind)
