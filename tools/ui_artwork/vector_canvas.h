@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas_calls.h"
 #include "contour_tracing.h"
 #include "distance_shapes.h"
 
@@ -17,7 +18,7 @@ using assetgen::Colour;
 // path along its shape's outline, traced from the signed distances, so the picture scales without
 // steps. A fill's colour may change from top to bottom only (as every gradient of the icons does); it
 // becomes a vertical gradient. A soft edge becomes a blur of about the same width.
-class VectorCanvas {
+class VectorCanvas : public CanvasCalls<VectorCanvas> {
 public:
     VectorCanvas(int logicalWidth, int logicalHeight);
 
@@ -41,15 +42,7 @@ public:
         addLayer(samples, leftColours, rightColours, opacity, softness);
     }
 
-    template <typename Shape>
-    void fill(Shape shape, Colour colour, double opacity = 1.0, double softness = 0.0) {
-        fill(
-            shape, [colour](Point) { return colour; }, opacity, softness);
-    }
-
-    template <typename Shape> void shadow(Shape shape, double dy, double blur, double opacity) {
-        fill([&](Point p) { return shape(Point{p.x, p.y - dy}); }, Colour{0, 20, 40}, opacity, blur);
-    }
+    using CanvasCalls<VectorCanvas>::fill;
 
     std::string toSvg() const;
 
