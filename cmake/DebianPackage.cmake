@@ -1,4 +1,4 @@
-# `cpack` in the build folder makes quillmere_<version>-1_<arch>.deb of everything `cmake --install`
+# `cpack` in the build folder makes quillmere_<version>-<revision>_<arch>.deb of everything `cmake --install`
 # puts in place, under /usr. Its dependencies come from the libraries the programs link.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillmere)
@@ -15,7 +15,13 @@ The package also holds quillmere-saver, which draws the same tank as a
 screen saver for XScreenSaver and the lockers that follow its conventions.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+# The package's revision is the one of the latest entry in its changelog, which must be for this release.
+file(STRINGS ${PROJECT_SOURCE_DIR}/data/changelog.Debian latest_entry LIMIT_COUNT 1)
+if(NOT latest_entry MATCHES "^quillmere \\(([^-]+)-([0-9]+)\\)" OR NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+    message(FATAL_ERROR "data/changelog.Debian begins with \"${latest_entry}\": "
+        "its latest entry must be for version ${PROJECT_VERSION}")
+endif()
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${CMAKE_MATCH_2})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://quillmere.org)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

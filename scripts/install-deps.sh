@@ -9,7 +9,7 @@ libsdl2-mixer-dev
 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
 xvfb xauth xdotool x11-utils imagemagick sox
 libxss-dev libxfixes-dev dbus-daemon lame
-desktop-file-utils appstream libxml2-utils man-db dpkg-dev file"
+desktop-file-utils appstream libxml2-utils man-db dpkg-dev file lintian librsvg2-bin"
 
 missing=""
 for package in $PACKAGES; do

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Installs what is missing, builds, and makes the Debian package build/quillmere_<version>-1_<arch>.deb,
+# Installs what is missing, builds, and makes the Debian package build/quillmere_<version>-<revision>_<arch>.deb,
 # which `sudo apt install ./build/quillmere_*.deb` installs with what it needs.
 set -eu
 cd "$(dirname "$0")/.."

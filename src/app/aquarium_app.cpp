@@ -69,6 +69,12 @@ bool CAquariumApp::OnInit() {
     // The desktop's idle and lock policy applies unless the person asked for the screen to stay on.
     if (m_settingsFile->readKeepScreenOn()) {
         m_blankingInhibitor = std::make_unique<ScreenBlankingInhibitor>(wxGetX11Display());
+        if (!m_blankingInhibitor->holding()) {
+            std::fputs("Quillmere: KeepScreenOn=1, but this session offers no way to keep the screen on "
+                       "(no screen saver service on the session bus, no X screen saver to hold off); the "
+                       "desktop's idle policy applies.\n",
+                       stderr);
+        }
     }
 
     m_started = true;

@@ -42,4 +42,8 @@ private:
     std::string m_problem;
 };
 
+// Whether a window manager runs that takes the full-screen state of the freedesktop window-manager
+// hints (_NET_WM_STATE_FULLSCREEN): it announces itself on the root window and lists the state there.
+bool windowManagerKnowsFullScreen(_XDisplay* display);
+
 } // namespace quillmere

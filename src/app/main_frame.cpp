@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include "app/aquarium_view.h"
+#include "app/display_access.h"
 #include "ui/artwork/ui_artwork.h"
 
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include <wx/display.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
+#include <wx/utils.h>
 
 namespace quillmere {
 
@@ -74,8 +76,12 @@ void CMainFrame::CoverMonitor() {
     const wxDisplay display(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index));
     SetSize(display.GetGeometry());
     Show();
-    // Full-screen state lets the window manager put the window over panels and docks as well.
-    ShowFullScreen(true, wxFULLSCREEN_ALL);
+    // Full-screen state lets the window manager put the window over panels and docks as well. Without
+    // a window manager that knows it, the toolkit would make the window a pixel wider and taller than
+    // the screen instead, where the size above already covers the monitor exactly.
+    if (windowManagerKnowsFullScreen(static_cast<_XDisplay*>(wxGetX11Display()))) {
+        ShowFullScreen(true, wxFULLSCREEN_ALL);
+    }
     Raise();
 }
 

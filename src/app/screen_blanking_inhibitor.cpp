@@ -95,6 +95,12 @@ ScreenBlankingInhibitor::~ScreenBlankingInhibitor() {
     }
 }
 
+bool ScreenBlankingInhibitor::holding() const {
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const bool waylandSession = wayland != nullptr && wayland[0] != '\0';
+    return m_service != Service::Nothing || (m_xSuspended && !waylandSession);
+}
+
 void ScreenBlankingInhibitor::inhibitOverDBus() {
     if (!sessionBusAnnounced()) {
         return;

@@ -1,4 +1,5 @@
 #include "audio/audio_device.h"
+#include "audio/silenced_stderr.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -11,17 +12,18 @@ AudioDevice::AudioDevice() {
     // SDL would otherwise catch SIGINT and SIGTERM and queue them as quit events, which nobody reads
     // here: the program would no longer end on those signals.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    {
+        const SilencedStderr quiet;
+        m_sdlAudio = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+        if (m_sdlAudio) {
+            Mix_Init(MIX_INIT_MP3);
+            m_mixerOpen = Mix_OpenAudio(SampleRate, AUDIO_S16SYS, OutputChannels, BufferFrames) == 0;
+        }
+    }
+    if (!m_mixerOpen) {
         std::fprintf(stderr, "Quillmere: no sound device (%s); running without sound.\n", SDL_GetError());
         return;
     }
-    m_sdlAudio = true;
-    Mix_Init(MIX_INIT_MP3);
-    if (Mix_OpenAudio(SampleRate, AUDIO_S16SYS, OutputChannels, BufferFrames) != 0) {
-        std::fprintf(stderr, "Quillmere: no sound device (%s); running without sound.\n", Mix_GetError());
-        return;
-    }
-    m_mixerOpen = true;
     Mix_ReserveChannels(TuneChannel + 1);
 }
 

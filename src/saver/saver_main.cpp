@@ -1,4 +1,4 @@
-// quillmere-saver [-root | -window | -window-id ID] [-fps N]: the tank as a screen saver, drawn into the
+// quillmere-saver [-root] [-window | -window-id ID] [-fps N]: the tank as a screen saver, drawn into the
 // window the screen-saver daemon or a locker hands over ($XSCREENSAVER_WINDOW), the root window, or a
 // window of its own. It reads the settings file but never writes it, writes nothing into the settings
 // folder, plays no sound and takes no input; SIGTERM, SIGINT or the window's end stop it.
@@ -24,6 +24,15 @@
 
 namespace {
 
+constexpr const char* SaverHelp =
+    "Draws the Quillmere aquarium as a screen saver, from the program's settings, which it never changes.\n"
+    "  -root          the window in $XSCREENSAVER_WINDOW, else the screen's root window\n"
+    "  -window        a window of its own (also with no option and no $XSCREENSAVER_WINDOW)\n"
+    "  -window-id ID  the window ID, decimal or 0x hexadecimal, even with -root\n"
+    "  -fps N         frames a second, 1 to 1000 (30)\n"
+    "  -h, --help     this text\n"
+    "Each option may also be written with two dashes.\n";
+
 constexpr int UsageExit = 2;
 constexpr int FailureExit = 1;
 
@@ -47,6 +56,10 @@ int main(int argc, char** argv) {
     quillmere::SaverOptions options;
     if (const std::string message = quillmere::parseSaverOptions(argc, argv, options); !message.empty())
         return fail(UsageExit, message);
+    if (options.help) {
+        std::printf("%s\n%s", quillmere::SaverUsage, SaverHelp);
+        return 0;
+    }
     quillmere::SaverTarget target;
     if (const std::string message =
             quillmere::chooseSaverTarget(options, std::getenv("XSCREENSAVER_WINDOW"), target);

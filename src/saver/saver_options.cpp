@@ -62,10 +62,19 @@ std::string parseSaverOptions(int argc, const char* const* argv, SaverOptions& o
             options.fps = *fps;
             haveFps = true;
             continue;
+        } else if (name == "h" || name == "help") {
+            options.help = true;
+            return {};
         } else {
             return std::string("unknown option ") + argv[i] + "\n" + SaverUsage;
         }
-        if (options.mode != SaverMode::Unset && options.mode != mode)
+        // The daemon's settings tool gives both -root and -window-id for its preview; the window named
+        // wins, as it does for the daemon's own hacks.
+        const bool rootAndWindow = (options.mode == SaverMode::Root && mode == SaverMode::WindowId) ||
+                                   (options.mode == SaverMode::WindowId && mode == SaverMode::Root);
+        if (rootAndWindow)
+            mode = SaverMode::WindowId;
+        else if (options.mode != SaverMode::Unset && options.mode != mode)
             return "choose one of -root, -window and -window-id";
         options.mode = mode;
     }

@@ -10,7 +10,7 @@ enum class SaverMode {
     Unset,    // no option: the daemon's window when it names one, else a window of its own
     Root,     // -root: the daemon's window when it names one, else the screen's root window
     Own,      // -window: a window of its own, for trying it out
-    WindowId, // -window-id ID: that window
+    WindowId, // -window-id ID, with -root or without: that window
 };
 
 constexpr int DefaultSaverFps = 30;
@@ -21,12 +21,13 @@ struct SaverOptions {
     SaverMode mode = SaverMode::Unset;
     unsigned long windowId = 0; // for WindowId
     int fps = DefaultSaverFps;  // frames a second
+    bool help = false;          // -h or --help: print the usage and do nothing else
 };
 
-inline constexpr const char* SaverUsage = "usage: quillmere-saver [-root | -window | -window-id ID] [-fps N]";
+inline constexpr const char* SaverUsage = "usage: quillmere-saver [-root] [-window | -window-id ID] [-fps N]";
 
 // Reads the command line into options; each option may also be written with two dashes. Returns an
-// empty text when the options are good, else the message to print.
+// empty text when the options are good, else the message to print. -h or --help stops the reading.
 std::string parseSaverOptions(int argc, const char* const* argv, SaverOptions& options);
 
 // An X window id as the daemon and the lockers write it: decimal, or hexadecimal after "0x". Nothing

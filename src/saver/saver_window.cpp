@@ -117,6 +117,12 @@ std::unique_ptr<SaverWindow> SaverWindow::open(const SaverTarget& target, std::s
         x.drawable = x.target;
         x.ownsTarget = true;
         XStoreName(display, x.target, "Quillmere");
+        // Named and classed as the toolkit names a program's windows, the class kept apart from the
+        // program's own so that a dock does not take this window for the desktop entry's.
+        char resName[] = "quillmere-saver";
+        char resClass[] = "Quillmere-saver";
+        XClassHint classHint{resName, resClass};
+        XSetClassHint(display, x.target, &classHint);
         x.deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
         XSetWMProtocols(display, x.target, &x.deleteWindow, 1);
         XMapWindow(display, x.target);

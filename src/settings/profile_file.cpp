@@ -170,8 +170,10 @@ bool ProfileFile::replaceFile(const std::string& bytes, SaveDurability durabilit
     bool written = writeAll(m_calls, fd.get(), bytes);
     if (written && exists) {
         // An owner other than us (a run under sudo over the user's file) is kept where we may.
-        if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())
-            static_cast<void>(::fchown(fd.get(), existing.st_uid, existing.st_gid));
+        const bool otherOwner = existing.st_uid != ::geteuid() || existing.st_gid != ::getegid();
+        if (otherOwner && ::fchown(fd.get(), existing.st_uid, existing.st_gid) != 0) {
+            // Not allowed: the saved file becomes ours, as any other save of it by us would.
+        }
         written = ::fchmod(fd.get(), existing.st_mode & 07777) == 0;
     }
     written = written && (!durable || ::fsync(fd.get()) == 0);

@@ -1,6 +1,6 @@
 #!/bin/bash
 # Drives the real program on a virtual X server: display_test.sh CASE PROGRAM [HELPER]
-# HELPER is a program the case needs: the stand-in screen saver service, or the cursor probe.
+# HELPER is what the case needs: the stand-in screen saver service, the cursor probe, or the desktop entry.
 # Every wait polls with a deadline, so a broken build fails quickly instead of hanging.
 set -u
 
@@ -230,10 +230,13 @@ window_covers_screen)
     y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$geometry")
     width=$(awk '/Width:/ {print $2}' <<<"$geometry")
     height=$(awk '/Height:/ {print $2}' <<<"$geometry")
-    if [ "$x" -gt 0 ] || [ "$y" -gt 0 ] || [ $((x + width)) -lt 1280 ] || [ $((y + height)) -lt 800 ]; then
-        fail "the window is ${width}x${height} at $x,$y; it does not cover the 1280x800 screen"
-    fi
+    [ "${width}x${height}+$x+$y" = 1280x800+0+0 ] ||
+        fail "the window is ${width}x${height} at $x,$y, not the 1280x800 screen"
     properties=$(xprop -id "$WINDOW")
+    # The desktop entry names the window's class, so that a dock puts the window under its icon.
+    class=$(sed -n 's/^StartupWMClass=//p' "$HELPER")
+    grep -qx "WM_CLASS(STRING) = \"quillmere\", \"${class:-none}\"" <<<"$properties" ||
+        fail "the window's class is not the desktop entry's ${class:-none}: $(grep WM_CLASS <<<"$properties")"
     # Motif hints: flags, functions, decorations...; flag 2 says the decorations field counts.
     hints=$(sed -n 's/^_MOTIF_WM_HINTS(_MOTIF_WM_HINTS) = //p' <<<"$properties")
     [ -n "$hints" ] || fail "the window asks for its decorations: no _MOTIF_WM_HINTS"
@@ -378,6 +381,28 @@ screen_blanking)
     grep -q '^UnInhibit 4242$' "$WORK/screen_saver.log" ||
         fail "screen blanking was not released at the end: $(cat "$WORK/screen_saver.log")"
     cmp -s "$SETTINGS" "$WORK/settings.before" || fail "the settings file changed: $(cat "$SETTINGS")"
+    ;;
+no_sound_device)
+    # ALSA and the sound library print lines of their own when no device opens; only the program's one
+    # line reaches the terminal.
+    export SDL_AUDIODRIVER=alsa AUDIODEV=quillmere-nowhere
+    start_tank
+    end_with_escape
+    [ "$(wc -l <"$WORK/stderr")" -eq 1 ] && grep -q '^Quillmere: no sound device (.*); running without sound\.$' "$WORK/stderr" ||
+        fail "not the one line about the sound device"
+    ;;
+keep_screen_on_unheld)
+    # No session bus here. The X server's own screen saver holds the blanking off in an X session, but
+    # in a Wayland session the compositor never asks XWayland's: then one line says nothing holds it.
+    mkdir -p -m 700 "$(dirname "$SETTINGS")"
+    printf '[Display]\nKeepScreenOn=1\n' >"$SETTINGS"
+    for session in x11 wayland; do
+        if [ "$session" = x11 ]; then start_tank; else WAYLAND_DISPLAY=wayland-quillmere start_tank; fi
+        end_with_escape
+        said=$(grep -c 'KeepScreenOn=1, but this session offers no way to keep the screen on' "$WORK/stderr")
+        [ "$said" -eq "$([ "$session" = x11 ] && echo 0 || echo 1)" ] ||
+            fail "in the $session session the program said $said times that nothing keeps the screen on"
+    done
     ;;
 unreadable_settings)
     # A folder, then a FIFO, where the settings file should be: never opened for reading (a FIFO would

@@ -167,11 +167,16 @@ window_destroyed)
     expect_quiet
     [ ! -e "$FOLDER" ] || fail "the saver made the settings folder"
     ;;
-daemon_window)
+daemon_window | preview_window)
     write_settings
     start_host 320x200
-    # The daemon's way: the window in the environment, -root on the command line.
-    XSCREENSAVER_WINDOW=$HOST start_saver -root
+    if [ "$CASE" = daemon_window ]; then
+        # The daemon's way: the window in the environment, -root on the command line.
+        XSCREENSAVER_WINDOW=$HOST start_saver -root
+    else
+        # The settings tool's preview: -root and the small window's id together.
+        start_saver -root --window-id "$HOST"
+    fi
     wait_drawn "$HOST" "the daemon's window"
     import -window root "$WORK/root.png"
     outside=$(colours "$WORK/root.png" -crop 300x300+400+250)
@@ -202,6 +207,8 @@ own_window)
         sleep 0.1
     done
     wait_drawn "$OWN" "its own window"
+    class=$(xprop -id "$OWN" WM_CLASS)
+    [ "$class" = 'WM_CLASS(STRING) = "quillmere-saver", "Quillmere-saver"' ] || fail "its window's class: $class"
     kill -TERM "$PID"
     expect_exit 0 "SIGTERM"
     expect_quiet

@@ -19,6 +19,7 @@ TEST(SaverOptions, GoodCommandLines) {
         SaverMode mode;
         unsigned long windowId;
         int fps;
+        bool help = false;
     };
     const Case cases[] = {
         {{}, SaverMode::Unset, 0, 30},
@@ -28,6 +29,11 @@ TEST(SaverOptions, GoodCommandLines) {
         {{"-window-id", "0x1a00003"}, SaverMode::WindowId, 0x1a00003, 30},
         {{"--window-id", "27262979", "--fps", "1000"}, SaverMode::WindowId, 27262979, 1000},
         {{"-root", "-root"}, SaverMode::Root, 0, 30},
+        // The settings tool's preview: both, in either order.
+        {{"-root", "--window-id", "0x1a00003"}, SaverMode::WindowId, 0x1a00003, 30},
+        {{"-window-id", "7", "-root"}, SaverMode::WindowId, 7, 30},
+        {{"-h"}, SaverMode::Unset, 0, 30, true},
+        {{"-root", "--help", "-bogus"}, SaverMode::Root, 0, 30, true},
     };
     for (const Case& c : cases) {
         SaverOptions options;
@@ -37,6 +43,7 @@ TEST(SaverOptions, GoodCommandLines) {
         EXPECT_EQ(options.mode, c.mode) << line;
         EXPECT_EQ(options.windowId, c.windowId) << line;
         EXPECT_EQ(options.fps, c.fps) << line;
+        EXPECT_EQ(options.help, c.help) << line;
     }
 }
 
@@ -54,7 +61,7 @@ TEST(SaverOptions, BadCommandLinesSayWhy) {
         {"-fps", "2.5"},
         {"-fps", "10", "-fps", "20"},
         {"-root", "-window"},
-        {"-window-id", "7", "-root"},
+        {"-window", "-window-id", "7"},
         {"-geometry", "10x10"},
         {"root"},
     };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas_calls.h"
 #include "distance_shapes.h"
 #include "rgba_picture.h"
 
@@ -17,7 +18,7 @@ using assetgen::Colour;
 // A picture painted in logical pixels at a scale: shapes are given by signed distances in logical
 // units and their edges are anti-aliased over one device pixel, so the 2x picture is as sharp as the
 // 1x one rather than an enlargement. Layers are blended back to front.
-class IconCanvas {
+class IconCanvas : public CanvasCalls<IconCanvas> {
 public:
     IconCanvas(int logicalWidth, int logicalHeight, double scale)
         : m_scale(scale), m_width(static_cast<int>(std::lround(logicalWidth * scale))),
@@ -50,16 +51,7 @@ public:
             }
     }
 
-    template <typename Shape>
-    void fill(Shape shape, Colour colour, double opacity = 1.0, double softness = 0.0) {
-        fill(
-            shape, [colour](Point) { return colour; }, opacity, softness);
-    }
-
-    // A soft shadow of the shape, moved down by dy.
-    template <typename Shape> void shadow(Shape shape, double dy, double blur, double opacity) {
-        fill([&](Point p) { return shape(Point{p.x, p.y - dy}); }, Colour{0, 20, 40}, opacity, blur);
-    }
+    using CanvasCalls<IconCanvas>::fill;
 
     // Blends a picture over the canvas with its top-left corner at device pixel (x, y).
     void place(const RgbaPicture& picture, int x, int y) {

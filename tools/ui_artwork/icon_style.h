@@ -14,8 +14,9 @@ struct GlossyStyle {
     double gloss = 0.28;
 };
 
-template <typename Shape>
-void paintGlossy(IconCanvas& canvas, Shape shape, const GlossyStyle& style, double y0, double y1) {
+// Canvas: IconCanvas, or VectorCanvas for the same picture as SVG.
+template <typename Canvas, typename Shape>
+void paintGlossy(Canvas& canvas, Shape shape, const GlossyStyle& style, double y0, double y1) {
     canvas.shadow(shape, 0.8, 1.0, 0.35);
     canvas.fill(shape, verticalGradient(style.top, style.bottom, y0, y1));
     // The highlight covers the shape's upper part, fading out downward.

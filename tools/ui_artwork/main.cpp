@@ -1,11 +1,12 @@
 // quillmere-ui-artwork FOLDER: paints the menu's and the dialogs' pictures and the program's icon and
 // writes them as PNG data with the source that compiles them into the program.
 // quillmere-ui-artwork --icons FOLDER: writes the program's icon as FOLDER/hicolor/NxN/apps/quillmere.png
-// for the desktop.
+// and FOLDER/hicolor/scalable/apps/quillmere.svg for the desktop.
 // quillmere-ui-artwork --pngs FOLDER: writes every picture as ID@SCALEx.png, for looking at them.
 #include "artwork_set.h"
 #include "embed_source.h"
 #include "png_encoder.h"
+#include "program_icon.h"
 
 #include <cstdio>
 #include <exception>
@@ -38,6 +39,8 @@ void writeIconTheme(const std::filesystem::path& folder) {
         const std::string size = std::to_string(icon.id);
         writeBytes(folder / "hicolor" / (size + "x" + size) / "apps" / "quillmere.png", icon.png);
     }
+    const std::string svg = makeProgramIconSvg();
+    writeBytes(folder / "hicolor" / "scalable" / "apps" / "quillmere.svg", {svg.begin(), svg.end()});
 }
 
 void writeLooseFiles(const std::filesystem::path& folder) {

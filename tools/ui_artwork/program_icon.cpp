@@ -1,6 +1,7 @@
 #include "program_icon.h"
 
 #include "icon_style.h"
+#include "vector_canvas.h"
 
 #include <algorithm>
 #include <array>
@@ -17,7 +18,7 @@ double tile(Point p) {
     return roundedBox(p, {128, 128}, 114, 114, 46);
 }
 
-void paintWater(IconCanvas& canvas, bool detailed) {
+template <typename Canvas> void paintWater(Canvas& canvas, bool detailed) {
     canvas.shadow(tile, 5.0, 6.0, 0.4);
     canvas.fill(tile, verticalGradient(hex(0x5ED3F0), hex(0x0B3A78), 14, 242));
     if (detailed) {
@@ -51,7 +52,7 @@ void paintWater(IconCanvas& canvas, bool detailed) {
     }
 }
 
-void paintFish(IconCanvas& canvas, double outlineWidth) {
+template <typename Canvas> void paintFish(Canvas& canvas, double outlineWidth) {
     const auto body = [](Point p) { return ellipse(p, {118, 132}, 66, 44); };
     const auto tail = [](Point p) { return polygon(p, {{170, 132}, {226, 84}, {212, 132}, {226, 180}}) - 4; };
     const auto dorsal = [](Point p) { return polygon(p, {{92, 94}, {136, 66}, {156, 98}}) - 3; };
@@ -66,7 +67,7 @@ void paintFish(IconCanvas& canvas, double outlineWidth) {
     canvas.fill([](Point p) { return circle(p, {70, 116}, 2.6); }, White);
 }
 
-void paintBubbles(IconCanvas& canvas, double ring) {
+template <typename Canvas> void paintBubbles(Canvas& canvas, double ring) {
     for (const auto& [x, y, r] : {std::array{196.0, 60.0, 15.0}, {214.0, 100.0, 9.0}, {180.0, 34.0, 7.0}}) {
         const Point c{x, y};
         canvas.fill([&](Point p) { return circle(p, c, r); }, hex(0xBDF3FF), 0.25);
@@ -75,11 +76,9 @@ void paintBubbles(IconCanvas& canvas, double ring) {
     }
 }
 
-} // namespace
-
-RgbaPicture makeProgramIcon(int pixels) {
+// The whole icon as it shows at `pixels` pixels, on either canvas.
+template <typename Canvas> void paintIcon(Canvas& canvas, int pixels) {
     const double scale = static_cast<double>(pixels) / Units;
-    IconCanvas canvas(Units, Units, scale);
     const bool detailed = pixels >= 48;
     // Lines keep at least about one pixel at the small sizes.
     const double line = std::max(5.0, 1.1 / scale);
@@ -90,7 +89,20 @@ RgbaPicture makeProgramIcon(int pixels) {
     // Glass: a faint sheen along the tile's top and a crisp rim.
     canvas.fill([](Point p) { return intersect(tile(p) + 8, p.y - 70); }, White, 0.12, 12);
     canvas.fill([line](Point p) { return outline(tile(p), std::max(6.0, line)); }, hex(0x062A55), 1.0);
+}
+
+} // namespace
+
+RgbaPicture makeProgramIcon(int pixels) {
+    IconCanvas canvas(Units, Units, static_cast<double>(pixels) / Units);
+    paintIcon(canvas, pixels);
     return canvas.toPicture();
+}
+
+std::string makeProgramIconSvg() {
+    VectorCanvas canvas(Units, Units);
+    paintIcon(canvas, Units);
+    return canvas.toSvg();
 }
 
 } // namespace quillmere::uiart
