@@ -150,14 +150,17 @@ void CAquariumView::RenderFrame() {
     SwapBuffers();
 }
 
-// Without a picture to draw (none chosen yet, or the -1 a click leaves while the slideshow is off)
-// the tank shows its built-in backdrop rather than an empty panel.
+// With own images on, texture 0 (no picture yet, or an empty list) hides the built-in backdrop and
+// leaves the tinted panel bare. The -1 a click leaves while the slideshow is off, or a name the tank
+// no longer holds, shows the built-in backdrop instead of binding a texture that does not exist.
 CustomBackdropPicture CAquariumView::PublishedPicture() const {
     CustomBackdropPicture picture;
-    if (m_backgroundDlg != nullptr && m_backgroundDlg->ownImageOn() &&
-        m_pictures.holds(m_backgroundDlg->currentTexture())) {
+    if (m_backgroundDlg == nullptr || !m_backgroundDlg->ownImageOn())
+        return picture;
+    const int texture = m_backgroundDlg->currentTexture();
+    if (texture == 0 || m_pictures.holds(texture)) {
         picture.ownImageOn = true;
-        picture.currentTexture = static_cast<GLuint>(m_backgroundDlg->currentTexture());
+        picture.currentTexture = static_cast<GLuint>(texture);
     }
     return picture;
 }
