@@ -188,9 +188,10 @@ void CAquariumView::RenderFrame() {
     SwapBuffers();
 }
 
-// Without a picture to draw (none chosen yet, or the Stale a click leaves while the slideshow is off)
-// the tank shows its built-in backdrop rather than an empty panel. While the picture the show moved to
-// is still loading, the one before it stays.
+// With own images on and no picture (none chosen yet, or an empty list), the built-in backdrop is hidden
+// and the tinted panel left bare; a picture still loading counts as none yet, unless the one before it
+// is still there to stay until it is ready. The Stale a click leaves while the slideshow is off shows
+// the built-in backdrop instead of binding a texture that does not exist.
 CustomBackdropPicture CAquariumView::PublishedPicture() {
     CustomBackdropPicture picture;
     if (m_backgroundDlg == nullptr || !m_backgroundDlg->ownImageOn()) {
@@ -200,8 +201,10 @@ CustomBackdropPicture CAquariumView::PublishedPicture() {
     const PictureId current = m_backgroundDlg->currentPicture();
     if (m_pictures.holds(current) || !isPicture(current)) {
         m_shownPicture = current;
+    } else if (!m_pictures.holds(m_shownPicture)) {
+        m_shownPicture = PictureId::NoPicture;
     }
-    if (m_pictures.holds(m_shownPicture)) {
+    if (m_shownPicture == PictureId::NoPicture || m_pictures.holds(m_shownPicture)) {
         picture.ownImageOn = true;
         picture.currentTexture = m_pictures.textureOf(m_shownPicture);
     }

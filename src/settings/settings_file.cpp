@@ -176,7 +176,8 @@ void SettingsFile::saveImageList(const ImageListState& state) {
     doc.write(ImagesSection, "CycImage", flagText(state.cycImage));
     doc.write(ImagesSection, "RepeatImage", flagText(state.repeatImage));
     doc.write(ImagesSection, "OwnImage", flagText(state.ownImage));
-    doc.write(ImagesSection, "ImageTime", state.imageTime);
+    // Quoted where needed, so that the next load reads the text as the box held it.
+    doc.write(ImagesSection, "ImageTime", quotedProfileValue(state.imageTime));
     writePaths(doc, ImagesSection, "ImageSum", "ImageList", state.paths);
     m_file.save(doc);
 }

@@ -21,6 +21,8 @@ struct ImageListState {
     bool ownImage = false;          // "OwnImage"
     std::string imageTime = "5";    // "ImageTime", seconds exactly as typed; empty reads as "5"
     std::vector<std::string> paths; // ImageList0 ...
+
+    bool operator==(const ImageListState&) const = default;
 };
 
 // "Custom Settings": the Custom Music dialog's state.
@@ -30,6 +32,8 @@ struct MusicListState {
     bool repeatMusic = false;       // "RepeatMusic": Repeat One
     bool ownMusic = false;          // "OwnMusic"
     std::vector<std::string> paths; // MusicList0 ...
+
+    bool operator==(const MusicListState&) const = default;
 };
 
 // Longest list read back from "ImageSum" / "MusicSum": a corrupt count must not make start-up loop

@@ -301,6 +301,23 @@ TEST_F(SettingsFileTest, ImageListReadsOnlyTheStoredCount) {
     EXPECT_EQ(state.paths, (std::vector<std::string>{"/a.png", "/b.jpg"}));
 }
 
+// The interval text goes back as the dialog read it, whatever quotes or blanks it holds.
+TEST_F(SettingsFileTest, ImageTimeSurvivesASaveAsItWasRead) {
+    struct Case {
+        const char* stored;
+        const char* read;
+    };
+    for (const Case& c : {Case{"10", "10"}, Case{"'10'", "10"}, Case{"\"'10'\"", "'10'"},
+                          Case{"\" 7 \"", " 7 "}, Case{"'3", "'3"}, Case{"abc", "abc"}}) {
+        writeIni(std::string("[Custom Images]\nImageTime=") + c.stored + "\n");
+        SettingsFile file(m_folder);
+        const ImageListState loaded = file.loadImageList();
+        EXPECT_EQ(loaded.imageTime, c.read) << c.stored;
+        file.saveImageList(loaded);
+        EXPECT_EQ(file.loadImageList().imageTime, c.read) << c.stored << " saved as " << readIni();
+    }
+}
+
 // Path keys come back whole, where every other value is cut to 127 bytes as the profile reader does.
 TEST_F(SettingsFileTest, PathKeysKeepLongAndUnusualPathsWhole) {
     const std::string longFolder = "/home/u/" + std::string(150, 'p');

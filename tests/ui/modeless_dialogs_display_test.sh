@@ -112,6 +112,20 @@ wait_for_colour() {
     done
 }
 
+# Waits until the screen's W x H rectangle at X,Y passes TEST (an fx expression on the rectangle's
+# statistics: mean.r, standard_deviation.g ...): wait_for_rectangle X Y W H TEST WHAT
+wait_for_rectangle() {
+    local deadline=$((SECONDS + 30)) seen
+    while :; do
+        import -window root -crop "$3x$4+$1+$2" +repage "$WORK/rectangle.png" 2>/dev/null || fail "no screenshot"
+        [ "$(convert "$WORK/rectangle.png" -format "%[fx:($5) ? 1 : 0]" info:)" = 1 ] && return 0
+        seen=$(convert "$WORK/rectangle.png" -format \
+            '%[fx:mean.r] %[fx:mean.g] %[fx:mean.b] deviation %[fx:standard_deviation.g]' info:)
+        [ $SECONDS -lt $deadline ] || fail "$6: the screen at $1,$2 shows mean r g b $seen"
+        sleep 0.3
+    done
+}
+
 end_with_escape() {
     # Over the tank, away from where the dialogs show.
     xdotool mousemove 40 40 key Escape
@@ -185,6 +199,22 @@ own_pictures)
     done
     grep -qx 'ImageSum=2' "$SETTINGS" && grep -qxF "ImageList0=$MEDIA/rotes Bild.png" "$SETTINGS" &&
         grep -qxF "ImageList1=$MEDIA/blau.jpg" "$SETTINGS" || fail "the list was not saved whole: $(cat "$SETTINGS")"
+    end_with_escape
+    ;;
+own_image_without_picture)
+    # "Use your own image" on with an empty list: the built-in backdrop goes and the panel shows bare in
+    # the light's fixed green. No fish, no bubbles and no fog lie over it.
+    {
+        printf '[Aquarium Settings]\nFRONT GUDING=1\nFRONTCOLOR=65280\nFRONT AUTOJIANBIAN=0\n'
+        printf 'QIPAONUM=1000\nFOGNONGDU=25\nLIGHTQIANGDU=0\n[Fish Number]\n'
+        for kind in $(seq 0 14); do printf 'Fish%d=0\n' "$kind"; done
+        printf '[Custom Images]\nOwnImage=1\nImageSum=0\n'
+    } >"$SETTINGS"
+    start_program
+    wait_for_tank
+    wait_for_rectangle $((BACKDROP_X - 100)) $((BACKDROP_Y - 50)) 200 100 \
+        'mean.g > 0.9 && mean.r < 0.1 && mean.b < 0.1 && standard_deviation.g < 0.01' \
+        "the tinted panel does not show bare"
     end_with_escape
     ;;
 remove_without_selection)

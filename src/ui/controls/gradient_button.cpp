@@ -15,7 +15,9 @@ namespace quillmere {
 namespace {
 
 constexpr int Shades = 64;
-constexpr int TextShift = 16; // the text moves right by this much to leave room for the icon
+// The text moves right of centre by this much to leave room for the icon, on a button without one too,
+// so that a label stands in the same place whether or not its icon loaded.
+constexpr int TextShift = 16;
 
 // The inner frames, COLORREF byte order: orange under the pointer, light blue with the focus alone.
 constexpr ColorRef HoverLeft = 0x58C4FA;
@@ -72,7 +74,8 @@ void GradientButton::SetLabel(const wxString& label) {
 wxSize GradientButton::DoGetBestClientSize() const {
     const wxSize text = GetTextExtent(GetLabel());
     const wxSize icon = m_normalIcon.IsOk() ? m_normalIcon.GetPreferredLogicalSizeFor(this) : wxSize();
-    const int width = text.x + (icon.x > 0 ? 2 * FromDIP(TextShift) + icon.x : 0) + FromDIP(24);
+    // The text sits TextShift right of centre with or without an icon, so both sides keep that room.
+    const int width = text.x + 2 * FromDIP(TextShift) + icon.x + FromDIP(24);
     const int height = std::max(text.y, icon.y) + FromDIP(10);
     return {std::max(width, FromDIP(75)), std::max(height, FromDIP(25))};
 }
@@ -144,8 +147,7 @@ void GradientButton::OnPaint(wxPaintEvent&) {
         dc.SetFont(GetFont());
         dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
         wxRect textRect = face;
-        // Without an icon there is nothing to make room for, so the text stays centred.
-        textRect.Offset((hasIcon ? FromDIP(TextShift) : 0) + pressed, pressed);
+        textRect.Offset(FromDIP(TextShift) + pressed, pressed);
         const int alignment = wxALIGN_CENTRE_HORIZONTAL | wxALIGN_CENTRE_VERTICAL;
         if (enabled) {
             dc.SetTextForeground(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT));

@@ -1,16 +1,23 @@
 #include "ui/fish_dialog/fish_counts.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <numeric>
 
 namespace quillmere {
+
+void FishCounts::load(const std::array<int, FishKindCount>& counts) {
+    for (int kind = 0; kind < FishKindCount; ++kind)
+        m_counts[kind] = std::clamp(counts[kind], 0, MaxFishPerKind);
+}
 
 int FishCounts::selectedKind() const {
     return m_selection >= 0 && m_selection < FishKindCount ? m_selection : NoSelection;
 }
 
 int FishCounts::total() const {
-    return std::accumulate(m_counts.begin(), m_counts.end(), 0);
+    // Summed wider than the counts: the sum of 15 ints can overflow one even where each count cannot.
+    return static_cast<int>(std::accumulate(m_counts.begin(), m_counts.end(), std::int64_t{0}));
 }
 
 std::string FishCounts::totalText() const {
@@ -38,9 +45,9 @@ bool FishCounts::add() {
 
 bool FishCounts::remove() {
     const int kind = selectedKind();
-    if (kind == NoSelection || m_counts[kind] == 0)
+    if (kind == NoSelection || m_counts[kind] <= 0)
         return false;
-    m_counts[kind] = std::max(m_counts[kind] - 1, 0);
+    --m_counts[kind];
     return true;
 }
 

@@ -38,8 +38,9 @@ class FishCounts {
 public:
     static constexpr int NoSelection = -1;
 
-    // Counts from "Fish Number"; a missing key reads as 0.
-    void load(const std::array<int, FishKindCount>& counts) { m_counts = counts; }
+    // Counts from "Fish Number"; a missing key reads as 0. Each is brought within 0 to 50, what one kind
+    // can hold, so that a hand-edited file cannot push the total or a Delete out of range.
+    void load(const std::array<int, FishKindCount>& counts);
     const std::array<int, FishKindCount>& counts() const { return m_counts; }
 
     // -1 for none; a click in the rows below the grid leaves 15 to 24, which selects no kind.

@@ -73,7 +73,6 @@ AquariumSettingsDialog::AquariumSettingsDialog(wxWindow* parent, TankLink& tank,
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(columns, wxSizerFlags(1).Expand().Border(wxALL, FromDIP(Gap * 2)));
     top->Add(link, wxSizerFlags().Centre().Border(wxLEFT | wxRIGHT | wxBOTTOM, FromDIP(Gap * 2)));
-    // Fitted once the form shows, so that only the one preview shown takes room.
     m_form.open();
     ShowForm();
     SetSizerAndFit(top);
@@ -179,13 +178,19 @@ wxSizer* AquariumSettingsDialog::CreateViewsGroup() {
     return group;
 }
 
-// The built-in backdrop's four previews share one place; the one of the current backdrop shows.
+// The built-in backdrop's four previews lie on top of each other in one place, all shown until the
+// form says which one the current backdrop has.
 wxSizer* AquariumSettingsDialog::CreatePreview() {
-    auto* previews = new wxBoxSizer(wxVERTICAL);
+    auto* place = new wxWindow(this, wxID_ANY);
+    place->DisableFocusFromKeyboard();
+    wxSize size;
     for (std::size_t index = 0; index < m_previews.size(); ++index) {
-        m_previews[index] = new wxStaticBitmap(this, wxID_ANY, uiArtwork(PreviewBitmaps[index]));
-        previews->Add(m_previews[index], wxSizerFlags().Centre());
+        m_previews[index] = new wxStaticBitmap(place, wxID_ANY, uiArtwork(PreviewBitmaps[index]));
+        size.IncTo(m_previews[index]->GetBestSize());
     }
+    place->SetMinSize(size);
+    auto* previews = new wxBoxSizer(wxVERTICAL);
+    previews->Add(place, wxSizerFlags().Centre());
     return previews;
 }
 
@@ -203,10 +208,12 @@ void AquariumSettingsDialog::ShowForm() {
     m_leftRight->SetValue(views.liveLeftRight);
     m_nearFar->SetValue(views.liveNearFar);
 
-    // A backdrop value outside 0 to 3 has no preview: the tank then shows no built-in backdrop either.
-    const std::optional<int> preview = m_form.previewIndex();
+    PreviewsShown before{};
     for (std::size_t index = 0; index < m_previews.size(); ++index)
-        m_previews[index]->Show(preview && *preview == static_cast<int>(index));
+        before[index] = m_previews[index]->IsShown();
+    const PreviewsShown shown = m_form.shownPreviews(before);
+    for (std::size_t index = 0; index < m_previews.size(); ++index)
+        m_previews[index]->Show(shown[index]);
 }
 
 void AquariumSettingsDialog::ShowModes() {
@@ -217,7 +224,7 @@ void AquariumSettingsDialog::ShowModes() {
 
 void AquariumSettingsDialog::Finish(int returnCode) {
     m_timer.Stop();
-    m_form.close();
+    m_form.close(m_autoViews->GetValue());
     if (IsModal())
         EndModal(returnCode);
     else

@@ -93,7 +93,9 @@ std::optional<CameraValues> SettingsForm::tick(bool autoViewsChecked) {
     return follow;
 }
 
-void SettingsForm::close() {
+void SettingsForm::close(bool autoViewsChecked) {
+    // A toggle since the last tick would otherwise be lost.
+    m_values.autoViews = autoViewsChecked ? 1 : 0;
     save(SaveDurability::Lazy);
     m_file.flushToDisk();
 }
@@ -224,6 +226,15 @@ std::optional<int> SettingsForm::previewIndex() const {
     if (m_values.background >= 0 && m_values.background <= 3)
         return m_values.background;
     return std::nullopt;
+}
+
+PreviewsShown SettingsForm::shownPreviews(const PreviewsShown& before) const {
+    const std::optional<int> current = previewIndex();
+    if (!current)
+        return before;
+    PreviewsShown shown{};
+    shown[static_cast<std::size_t>(*current)] = true;
+    return shown;
 }
 
 } // namespace quillmere

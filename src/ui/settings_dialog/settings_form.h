@@ -38,6 +38,9 @@ enum class ColourSlot { Front, Front1, Front2, Back, Back1, Back2 };
 // The check boxes that simply toggle; only LockFront is shown.
 enum class FormFlag { ShowWater, ShowLight, ShowTerra, LockFront, LockBack };
 
+// Which of the four backdrop previews show, for backdrop 0 to 3.
+using PreviewsShown = std::array<bool, 4>;
+
 struct VerticalSliders {
     int volume;  // "Sound"
     int bubbles; // "Bubble Count"
@@ -62,9 +65,9 @@ public:
     // save replaces the file only when its text changed and does not wait for the disk.
     std::optional<CameraValues> tick(bool autoViewsChecked);
 
-    // The dialog closes, however it is closed: a last save, and what the timer's saves wrote reaches
-    // the disk. Nothing is undone.
-    void close();
+    // The dialog closes, however it is closed: a last save with the "Auto change views of the tank" box
+    // as it shows now, and what the timer's saves wrote reaches the disk. Nothing is undone.
+    void close(bool autoViewsChecked);
 
     // Any vertical slider moved: all four are read, and the tune takes the new level at once.
     void verticalSlidersMoved(const VerticalSliders& positions);
@@ -88,6 +91,9 @@ public:
 
     // The backdrop preview to show (0 to 3); none for a backdrop value outside that range.
     std::optional<int> previewIndex() const;
+    // The previews once the backdrop value is shown: the current one alone, or for a value outside 0 to 3
+    // the previews as they were.
+    PreviewsShown shownPreviews(const PreviewsShown& before) const;
 
 private:
     // Writes all 27 keys and updates the settings record.

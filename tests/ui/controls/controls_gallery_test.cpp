@@ -380,6 +380,31 @@ TEST_F(ControlsGallery, GradientButtonIsOrangeUnderThePointerAndBlueWithTheFocus
     EXPECT_TRUE(shows(g.focusButton, leftBand(g.focusButton), orangeLeft));
 }
 
+TEST_F(ControlsGallery, ButtonTextStandsSixteenPixelsRightOfCentreWithOrWithoutAnIcon) {
+    Gallery& g = gallery();
+    for (const GradientButton* button : {g.hoverButton, g.focusButton}) {
+        // Inside the outline: the face's shades, the icon and the frames are all lighter than the text.
+        const wxSize client = button->GetClientSize();
+        const wxRect inner(4, 4, client.x - 8, client.y - 8);
+        int first = -1;
+        int last = -1;
+        EXPECT_TRUE(waitFor([&] {
+            const wxImage image =
+                s_pixels->grab(wxRect(onScreen(button, inner.GetTopLeft()), inner.GetSize()));
+            first = last = -1;
+            for (int x = 0; x < image.GetWidth(); ++x)
+                for (int y = 0; y < image.GetHeight(); ++y)
+                    if (image.GetRed(x, y) < 100 && image.GetGreen(x, y) < 100 && image.GetBlue(x, y) < 100) {
+                        first = first < 0 ? x : first;
+                        last = x;
+                    }
+            return first >= 0;
+        })) << button->GetLabel();
+        const double textCentre = inner.x + (first + last + 1) / 2.0;
+        EXPECT_NEAR(textCentre, client.x / 2.0 + 16, 2.0) << button->GetLabel();
+    }
+}
+
 TEST_F(ControlsGallery, ButtonsAnswerTheKeysAndTheMouse) {
     Gallery& g = gallery();
     focus(g.focusButton);

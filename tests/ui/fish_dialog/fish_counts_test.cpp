@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <numeric>
 #include <vector>
 
@@ -69,11 +70,25 @@ TEST(FishCountsTest, DeleteNeverGoesBelowZero) {
     counts.clickAt(110, 10);
     EXPECT_FALSE(counts.remove());
     EXPECT_EQ(counts.counts()[1], 0);
-    std::array<int, FishKindCount> negative = countsOf(0);
-    negative[1] = -3; // a hand-edited file
-    counts.load(negative);
-    EXPECT_TRUE(counts.remove());
-    EXPECT_EQ(counts.counts()[1], 0);
+}
+
+TEST(FishCountsTest, CountsFromAHandEditedFileAreHeldToWhatOneKindCanHold) {
+    struct Case {
+        int stored;
+        int held;
+    };
+    for (const Case& c : {Case{INT_MAX, 50}, Case{51, 50}, Case{44, 44}, Case{-3, 0}, Case{INT_MIN, 0}}) {
+        std::array<int, FishKindCount> stored = countsOf(0);
+        stored[0] = c.stored;
+        stored[1] = 5;
+        FishCounts counts;
+        counts.load(stored);
+        EXPECT_EQ(counts.counts()[0], c.held) << c.stored;
+        EXPECT_EQ(counts.total(), c.held + 5) << c.stored;
+        counts.clickAt(10, 10);
+        EXPECT_EQ(counts.add(), c.held + 5 < MaxFishTotal) << c.stored;
+        EXPECT_EQ(counts.remove(), c.held + 5 < MaxFishTotal || c.held > 0) << c.stored;
+    }
 }
 
 TEST(FishCountsTest, ClearZeroesEveryKindAndKeepsTheSelection) {

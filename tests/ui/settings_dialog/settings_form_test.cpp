@@ -180,9 +180,36 @@ TEST_F(SettingsFormTest, ClosingSavesTheLastChange) {
     SettingsForm& form = openWith();
     form.tick(true);
     form.verticalSlidersMoved({100, 100, 3, 0});
-    form.close();
+    form.close(true);
     EXPECT_EQ(key("FOGNONGDU"), "3");
     EXPECT_EQ(m_settings.fog, 3);
+}
+
+// Esc right after a click on "Auto change views of the tank", before the next tick.
+TEST_F(SettingsFormTest, ClosingSavesTheAutoViewsBoxAsItShows) {
+    for (const bool checked : {false, true}) {
+        SettingsForm& form = openWith();
+        form.tick(!checked);
+        form.close(checked);
+        EXPECT_EQ(key("CHECK VIEWS"), checked ? "1" : "0");
+        EXPECT_EQ(m_settings.autoViews, checked ? 1 : 0);
+    }
+}
+
+TEST_F(SettingsFormTest, ABackdropOutsideTheFourLeavesThePreviewsAsTheyWere) {
+    const PreviewsShown all{true, true, true, true};
+    const PreviewsShown some{false, true, false, true};
+    struct Case {
+        const char* background;
+        PreviewsShown before;
+        PreviewsShown after;
+    };
+    for (const Case& c :
+         {Case{"0", all, {true, false, false, false}}, Case{"3", some, {false, false, false, true}},
+          Case{"4", all, all}, Case{"-1", some, some}, Case{"x", some, {true, false, false, false}}}) {
+        const SettingsForm& form = openWith("BACKGROUND", c.background);
+        EXPECT_EQ(form.shownPreviews(c.before), c.after) << "BACKGROUND=" << c.background;
+    }
 }
 
 TEST_F(SettingsFormTest, SoundSetsTheTuneAtOnce) {
