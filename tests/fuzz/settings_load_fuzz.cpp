@@ -43,8 +43,10 @@ public:
     void setTuneVolume(int yinliang) override { check(within(yinliang, VolumeRange.min, VolumeRange.max)); }
     float tintPhase() const override { return 0.0f; }
     void resumeTintPhase(float) override {}
-    unsigned int loadPicture(const std::string&) override { return 0; }
-    void releasePicture(unsigned int) override {}
+    PictureId requestPicture(const std::string&) override { return PictureId::NoPicture; }
+    void releasePicture(PictureId) override {}
+    std::vector<PictureOutcome> takePictureOutcomes() override { return {}; }
+    bool tankRunning() const override { return true; }
 };
 
 // One folder for the whole run, removed when the fuzzer exits.
