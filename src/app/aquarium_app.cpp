@@ -89,6 +89,13 @@ int CAquariumApp::OnExit() {
     if (m_settingsFile) {
         m_settingsFile->flushToDisk();
     }
+    // The frame's dialogs hold the music player and its open track: they go while the sound device
+    // they use is still open, whichever way the main loop ended (the menu's Exit leaves it before the
+    // closed frame is deleted).
+    if (m_frame) {
+        m_frame->Destroy();
+    }
+    DeletePendingObjects();
     // Released while the toolkit's X connection is still open.
     m_blankingInhibitor.reset();
     m_builtInMusic.reset();

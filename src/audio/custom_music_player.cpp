@@ -43,12 +43,11 @@ void CustomMusicPlayer::onTimer(MusicFlags& flags) {
     m_stream.poll();
     if (m_state != PlayerState::Playing || m_stream.opening())
         return;
-    // The file turned out not to play (or never finished opening): the player stops, as it does when
-    // a file cannot be played.
     if (!m_stream.canPlay()) {
-        stopPlaying();
+        passOverUnplayable();
         return;
     }
+    m_unplayableInARow = 0;
     m_position = m_stream.position();
     const int length = m_stream.length();
     // A position that lands exactly on the length is the classic end test; a stream that has run out
@@ -83,14 +82,24 @@ void CustomMusicPlayer::removeAll() {
     if (!m_list.buttonsEnabled())
         return;
     m_list.clear();
+    // Nothing of the list stays open or indexed.
+    m_stream.stop();
+    m_stream.close();
+    m_currentIndex = -1;
     changed();
 }
 
 void CustomMusicPlayer::play() {
     if (!m_list.buttonsEnabled())
         return;
+    m_unplayableInARow = 0;
     loadTrack(0, false);
     startPlaying();
+    // "Play" chooses the custom music, whether or not its file turns out to play.
+    if (!m_list.empty() && !m_onOff) {
+        m_onOff = true;
+        changed();
+    }
 }
 
 void CustomMusicPlayer::stop() {
@@ -104,6 +113,7 @@ void CustomMusicPlayer::setOnOff(bool checked) {
     m_onOff = checked;
     changed();
     if (checked) {
+        m_unplayableInARow = 0;
         loadTrack(0, false);
         startPlaying();
     } else if (m_state == PlayerState::Playing) {
@@ -130,6 +140,7 @@ void CustomMusicPlayer::setRowSelected(int row, bool selected) {
 void CustomMusicPlayer::clickList() {
     if (m_list.firstSelected() < 0)
         return;
+    m_unplayableInARow = 0;
     loadTrack(0, true);
     if (m_state == PlayerState::Playing)
         startPlaying();
@@ -144,10 +155,31 @@ void CustomMusicPlayer::loadTrack(int fallbackRow, bool clicked) {
     // A row outside the list (a stale index) opens nothing, which the next test treats as unplayable.
     m_stream.create(row >= 0 && row < m_list.rowCount() ? m_list.path(row) : std::string());
     if (!m_stream.opening() && !m_stream.canPlay())
-        stopPlaying();
+        passOverUnplayable();
     m_stream.seek(0);
     m_stream.setVolume(m_volume);
     changed();
+}
+
+// In Repeat All and Random a file that cannot play is passed over as at the end of a track, each row
+// at most once in a row, so a list of files that all fail stops after one pass; Repeat One, or a
+// player that was not playing, stops.
+void CustomMusicPlayer::passOverUnplayable() {
+    if (m_passingOver)
+        return;
+    m_passingOver = true;
+    while (!m_stream.opening() && !m_stream.canPlay()) {
+        if (m_state != PlayerState::Playing || m_mode == PlayMode::RepeatOne ||
+            ++m_unplayableInARow >= m_list.rowCount()) {
+            m_unplayableInARow = 0;
+            stopPlaying();
+            break;
+        }
+        loadTrack(0, false);
+    }
+    if (m_state == PlayerState::Playing)
+        startPlaying();
+    m_passingOver = false;
 }
 
 void CustomMusicPlayer::startPlaying() {

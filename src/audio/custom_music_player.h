@@ -69,6 +69,7 @@ public:
 
 private:
     int chooseRow(int fallbackRow, bool clicked);
+    void passOverUnplayable();
     int randomRow();
     void changed() { ++m_revision; }
 
@@ -81,6 +82,8 @@ private:
     int m_position = 0;
     int m_volume;
     bool m_onOff = false;
+    int m_unplayableInARow = 0; // files passed over since one last played
+    bool m_passingOver = false;
     std::uint64_t m_revision = 0;
 };
 

@@ -262,7 +262,7 @@ TEST_F(CustomMusicPlayerTest, TimerPublishesOnOffEvenWhenNotPlaying) {
     EXPECT_TRUE(stream.opened.empty());
 }
 
-TEST_F(CustomMusicPlayerTest, AnUnplayableFileStopsThePlayerAndIsNotStarted) {
+TEST_F(CustomMusicPlayerTest, AnUnplayableFileChosenWhileStoppedStopsThePlayerAndIsNotStarted) {
     stream.unplayable = {"broken.mp3"};
     setList({"good.wav", "broken.mp3", "other.wav"}, PlayMode::RepeatAll);
 
@@ -274,13 +274,13 @@ TEST_F(CustomMusicPlayerTest, AnUnplayableFileStopsThePlayerAndIsNotStarted) {
     EXPECT_TRUE(player.list().buttonsEnabled());
     EXPECT_EQ(stream.plays, 0);
 
-    // Reached at the end of the track before it.
+    // Reached at the end of the track before it, it is passed over in Repeat All.
     playRow(0);
     endTrack();
-    EXPECT_EQ(stream.opened, Strings{"broken.mp3"});
-    EXPECT_EQ(player.state(), PlayerState::Stopped);
-    EXPECT_FALSE(stream.playing);
-    EXPECT_TRUE(player.list().buttonsEnabled());
+    EXPECT_EQ(stream.opened, (Strings{"broken.mp3", "other.wav"}));
+    EXPECT_EQ(player.state(), PlayerState::Playing);
+    EXPECT_TRUE(stream.playing);
+    EXPECT_EQ(player.list().highlightRow(), 2);
 }
 
 TEST_F(CustomMusicPlayerTest, AFileStillOpeningPlaysOnceOpenOrStopsThePlayerWhenItCannot) {
@@ -303,6 +303,56 @@ TEST_F(CustomMusicPlayerTest, AFileStillOpeningPlaysOnceOpenOrStopsThePlayerWhen
         EXPECT_EQ(player.list().buttonsEnabled(), !playable);
         player.stop();
     }
+}
+
+struct UnplayableCase {
+    PlayMode mode;
+    std::vector<std::string> slow; // every row opens late; these cannot play
+    Strings expectedOpens;
+    bool playsAtTheEnd;
+};
+
+TEST_F(CustomMusicPlayerTest, UnplayableFilesArePassedOverOncePerRowOrStopTheRepeatOnePlayer) {
+    const UnplayableCase cases[] = {
+        {PlayMode::RepeatAll, {"a", "b", "c"}, {"a", "b", "c"}, false},
+        {PlayMode::RepeatAll, {"a"}, {"a", "b"}, true},
+        {PlayMode::Random, {"a", "b", "c"}, {}, false},
+        {PlayMode::RepeatOne, {"a"}, {"a"}, false},
+    };
+    for (const UnplayableCase& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.mode));
+        setList({"a", "b", "c"}, c.mode);
+        stream.slow = {"a", "b", "c"};
+        stream.unplayable = {c.slow.begin(), c.slow.end()};
+        selectOnly(0);
+        player.play();
+        selectOnly(-1);
+        EXPECT_TRUE(player.onOff()) << "Play chooses the custom music";
+        for (int step = 0; step < 10 && player.state() == PlayerState::Playing && !stream.playing; ++step) {
+            stream.finishOpening();
+            player.onTimer(flags);
+        }
+        if (!c.expectedOpens.empty()) {
+            EXPECT_EQ(stream.opened, c.expectedOpens);
+        }
+        EXPECT_LE(stream.opened.size(), 3u) << "each row at most once";
+        EXPECT_EQ(stream.playing, c.playsAtTheEnd);
+        EXPECT_EQ(player.state(), c.playsAtTheEnd ? PlayerState::Playing : PlayerState::Stopped);
+        EXPECT_EQ(player.list().buttonsEnabled(), !c.playsAtTheEnd);
+        EXPECT_EQ(player.list().highlightRow(), c.playsAtTheEnd ? player.currentIndex() : -1);
+        player.stop();
+        stream.opened.clear();
+    }
+}
+
+TEST_F(CustomMusicPlayerTest, RemoveAllLeavesNoIndexAndNoOpenFile) {
+    setList({"a", "b", "c", "d", "e"});
+    selectOnly(4);
+    player.clickList();
+    ASSERT_EQ(player.currentIndex(), 4);
+    player.removeAll();
+    EXPECT_EQ(player.currentIndex(), -1);
+    EXPECT_FALSE(stream.open);
 }
 
 TEST_F(CustomMusicPlayerTest, OnOffStartsPlaybackAndStopsItWhenSwitchedOff) {

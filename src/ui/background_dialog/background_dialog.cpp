@@ -2,6 +2,7 @@
 
 #include "ui/artwork/ui_artwork.h"
 #include "ui/controls/gradient_button.h"
+#include "ui/controls/list_row_clicks.h"
 #include "ui/controls/skin_check_box.h"
 #include "ui/controls/wx_colour.h"
 #include "ui/path_text.h"
@@ -60,11 +61,11 @@ BackgroundDialog::BackgroundDialog(wxWindow* parent, TankLink& tank, Random& ran
     Bind(wxEVT_BUTTON, &BackgroundDialog::OnRemoveImage, this, ID_REMOVE_IMAGE);
     Bind(wxEVT_BUTTON, &BackgroundDialog::OnRemoveAll, this, ID_REMOVE_ALL);
     Bind(wxEVT_BUTTON, &BackgroundDialog::OnCancel, this, wxID_CANCEL);
-    Bind(wxEVT_LIST_ITEM_SELECTED, &BackgroundDialog::OnRowSelected, this, ID_PICTURE_LIST);
     Bind(wxEVT_TIMER, &BackgroundDialog::OnTimer, this);
     Bind(wxEVT_CLOSE_WINDOW, &BackgroundDialog::OnClose, this);
     Bind(wxEVT_CHAR_HOOK, &BackgroundDialog::OnCharHook, this);
     m_list->Bind(wxEVT_SIZE, &BackgroundDialog::OnListSize, this);
+    bindRowClicks(*m_list, [this](long row) { OnRowClicked(static_cast<int>(row)); });
 
     m_show.restore(m_file.loadImageList());
     ShowModel();
@@ -234,8 +235,8 @@ void BackgroundDialog::OnRemoveAll(wxCommandEvent&) {
     ShowModel();
 }
 
-void BackgroundDialog::OnRowSelected(wxListEvent& event) {
-    m_show.clickRow(static_cast<int>(event.GetIndex()));
+void BackgroundDialog::OnRowClicked(int row) {
+    m_show.clickRow(row);
     ShowModel();
 }
 

@@ -53,7 +53,8 @@ private:
     void OnAddImage(wxCommandEvent& event);
     void OnRemoveImage(wxCommandEvent& event);
     void OnRemoveAll(wxCommandEvent& event);
-    void OnRowSelected(wxListEvent& event);
+    // A click on a row, or Enter on it: that picture shows at once, again if it already shows.
+    void OnRowClicked(int row);
     void OnListSize(wxSizeEvent& event);
     void OnTimer(wxTimerEvent& event);
     void OnClose(wxCloseEvent& event);

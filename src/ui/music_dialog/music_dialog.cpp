@@ -1,6 +1,7 @@
 #include "ui/music_dialog/music_dialog.h"
 
 #include "ui/artwork/ui_artwork.h"
+#include "ui/controls/list_row_clicks.h"
 #include "ui/controls/skin_check_box.h"
 #include "ui/controls/skin_slider.h"
 #include "ui/controls/tinted_list.h"
@@ -66,6 +67,7 @@ MusicDialog::MusicDialog(wxWindow* parent, const AudioDevice& device, Random& ra
     Bind(wxEVT_SLIDER, &MusicDialog::OnVolume, this, ID_VOLUME);
     Bind(wxEVT_LIST_ITEM_SELECTED, &MusicDialog::OnRowSelected, this, ID_MUSIC_LIST);
     Bind(wxEVT_LIST_ITEM_DESELECTED, &MusicDialog::OnRowDeselected, this, ID_MUSIC_LIST);
+    bindRowClicks(*m_list, [this](long) { OnRowClicked(); });
     Bind(wxEVT_TIMER, &MusicDialog::OnTimer, this);
     Bind(wxEVT_CLOSE_WINDOW, &MusicDialog::OnClose, this);
     Bind(wxEVT_CHAR_HOOK, &MusicDialog::OnCharHook, this);
@@ -248,10 +250,15 @@ void MusicDialog::OnVolume(wxCommandEvent&) {
     m_player.setVolume(m_volume->GetValue());
 }
 
-// A row the user picks opens at once, and plays at once while music plays.
+// The selection follows the list's, by mouse or by keys; only a click or Enter opens a row.
 void MusicDialog::OnRowSelected(wxListEvent&) {
     if (m_showingSelection)
         return;
+    TakeSelection();
+}
+
+// A row the user clicks opens at once, again if it is the open one, and plays at once while music plays.
+void MusicDialog::OnRowClicked() {
     TakeSelection();
     m_player.clickList();
     ShowModel();

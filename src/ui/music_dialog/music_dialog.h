@@ -52,6 +52,7 @@ private:
     void OnStop(wxCommandEvent& event);
     void OnVolume(wxCommandEvent& event);
     void OnRowSelected(wxListEvent& event);
+    void OnRowClicked();
     void OnRowDeselected(wxListEvent& event);
     void OnListSize(wxSizeEvent& event);
     void OnTimer(wxTimerEvent& event);
