@@ -9,7 +9,6 @@
 #include <fcntl.h>
 #include <mutex>
 #include <sys/stat.h>
-#include <thread>
 #include <utility>
 
 namespace quillmere {
@@ -36,6 +35,11 @@ struct MciPlayer::OpenJob {
     Mix_Music* music = nullptr; // owned by the job until the player takes it
 };
 
+struct MciPlayer::OpenStart {
+    std::shared_ptr<OpenJob> job;
+    std::string fileName;
+};
+
 void MciPlayer::MusicDeleter::operator()(_Mix_Music* music) const {
     Mix_FreeMusic(music);
 }
@@ -54,15 +58,28 @@ void MciPlayer::create(const std::string& fileName) {
     auto job = std::make_shared<OpenJob>();
     m_opening = job;
     m_openingSince = std::chrono::steady_clock::now();
-    std::thread([job, fileName] {
-        Mix_Music* music = isRegularFile(fileName) ? Mix_LoadMUS(fileName.c_str()) : nullptr;
+    // An SDL thread, since SDL frees what it keeps for a thread (its error text) only for its own.
+    auto open = std::make_unique<OpenStart>(OpenStart{job, fileName});
+    if (SDL_Thread* thread = SDL_CreateThread(&runOpen, "quillmere-open", open.get())) {
+        open.release(); // the thread owns it now
+        SDL_DetachThread(thread);
+    } else {
         const std::lock_guard lock(job->mutex);
-        if (job->abandoned && music != nullptr)
-            Mix_FreeMusic(music);
-        else
-            job->music = music;
         job->ended = true;
-    }).detach();
+    }
+}
+
+int MciPlayer::runOpen(void* data) {
+    const std::unique_ptr<OpenStart> open(static_cast<OpenStart*>(data));
+    OpenJob& job = *open->job;
+    Mix_Music* music = isRegularFile(open->fileName) ? Mix_LoadMUS(open->fileName.c_str()) : nullptr;
+    const std::lock_guard lock(job.mutex);
+    if (job.abandoned && music != nullptr)
+        Mix_FreeMusic(music);
+    else
+        job.music = music;
+    job.ended = true;
+    return 0;
 }
 
 void MciPlayer::poll() {

@@ -49,6 +49,10 @@ private:
         void operator()(_Mix_Music* music) const;
     };
     struct OpenJob;
+    struct OpenStart;
+
+    // The open's own thread: opens the file and hands the stream to the job.
+    static int runOpen(void* data);
 
     // Lets go of an open still running: its stream, if it ever comes, is freed where it was made.
     void abandonOpen();
