@@ -37,3 +37,18 @@ menu_window() {
         return 0
     done
 }
+
+# Waits until a corner of the tank away from the centred dialog or message box changes between two screenshots.
+expect_tank_moves() {
+    local deadline=$((SECONDS + 20)) rc
+    import -window root -crop 300x150+0+0 "$WORK/before.png" || fail "no screenshot"
+    while :; do
+        sleep 0.3
+        import -window root -crop 300x150+0+0 "$WORK/after.png" || fail "no screenshot"
+        compare -metric AE "$WORK/before.png" "$WORK/after.png" null: 2>/dev/null
+        rc=$?
+        [ "$rc" -eq 1 ] && return 0
+        [ "$rc" -eq 0 ] || fail "the screenshots could not be compared"
+        [ $SECONDS -lt $deadline ] || fail "the tank stood still for 20 s $1"
+    done
+}
