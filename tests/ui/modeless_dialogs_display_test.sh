@@ -126,32 +126,29 @@ wait_for_rectangle() {
     done
 }
 
-end_with_escape() {
-    # Over the tank, away from where the dialogs show.
-    xdotool mousemove 40 40 key Escape
+# Waits for the program to end with exit code 0 after WHAT: expect_clean_exit WHAT
+expect_clean_exit() {
     local deadline=$((SECONDS + 30))
     while kill -0 "$PID" 2>/dev/null; do
-        [ $SECONDS -lt $deadline ] || fail "the program did not end within 30 s of ESC"
+        [ $SECONDS -lt $deadline ] || fail "the program did not end within 30 s of $1"
         sleep 0.2
     done
     wait "$PID"
     local code=$?
     PID=""
-    [ "$code" -eq 0 ] || fail "ESC ended the program with exit code $code"
+    [ "$code" -eq 0 ] || fail "$1 ended the program with exit code $code"
+}
+
+end_with_escape() {
+    # Over the tank, away from where the dialogs show.
+    xdotool mousemove 40 40 key Escape
+    expect_clean_exit ESC
 }
 
 # SIGTERM ends the program with exit code 0 whatever it is showing: end_with_sigterm WHEN
 end_with_sigterm() {
     kill -TERM "$PID"
-    local deadline=$((SECONDS + 20))
-    while kill -0 "$PID" 2>/dev/null; do
-        [ $SECONDS -lt $deadline ] || fail "SIGTERM $1 did not end the program within 20 s"
-        sleep 0.2
-    done
-    wait "$PID"
-    local code=$?
-    PID=""
-    [ "$code" -eq 0 ] || fail "SIGTERM $1 ended the program with exit code $code"
+    expect_clean_exit "SIGTERM $1"
 }
 
 # The top right of the tank shows the backdrop between the fish most of the time.
