@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <condition_variable>
 #include <deque>
+#include <map>
 #include <mutex>
 #include <set>
+#include <system_error>
 #include <utility>
 
 #include <sys/resource.h>
@@ -30,8 +32,14 @@ struct PictureLoader::State {
     mutable std::mutex mutex;
     std::condition_variable_any wake;
     std::condition_variable workerEnded;
+    struct Running {
+        std::string path;
+        std::chrono::steady_clock::time_point since;
+        bool stalled = false; // given up on; its worker has been replaced
+    };
+
     std::deque<Job> queue;
-    std::set<PictureId> running;
+    std::map<PictureId, Running> running;
     std::set<PictureId> cancelled; // running jobs whose results are not wanted
     std::vector<PictureLoadResult> finished;
     int liveWorkers = 0;
@@ -43,12 +51,37 @@ int PictureLoader::defaultWorkerCount() {
     return std::max(1, cores - 1);
 }
 
-PictureLoader::PictureLoader(Prepare prepare, int workerCount)
-    : m_state(std::make_shared<State>(std::move(prepare))) {
-    const int count = std::max(1, workerCount);
-    m_state->liveWorkers = count;
-    for (int i = 0; i < count; ++i)
+PictureLoader::PictureLoader(Prepare prepare, int workerCount, std::chrono::milliseconds stallTimeout)
+    : m_state(std::make_shared<State>(std::move(prepare))), m_stallTimeout(stallTimeout) {
+    try {
+        for (int i = 0; i < std::max(1, workerCount); ++i)
+            startWorker();
+    } catch (...) {
+        // The workers already started wait on the state's stop, not on their own.
+        stopWorkers();
+        throw;
+    }
+}
+
+void PictureLoader::startWorker() {
+    {
+        const std::lock_guard lock(m_state->mutex);
+        ++m_state->liveWorkers;
+    }
+    try {
         m_workers.emplace_back([state = m_state] { runWorker(state); });
+    } catch (...) {
+        const std::lock_guard lock(m_state->mutex);
+        --m_state->liveWorkers;
+        throw;
+    }
+}
+
+void PictureLoader::stopWorkers() {
+    const std::lock_guard lock(m_state->mutex);
+    m_state->queue.clear();
+    m_state->stop.request_stop();
+    m_state->wake.notify_all();
 }
 
 PictureLoader::~PictureLoader() {
@@ -84,8 +117,28 @@ void PictureLoader::cancel(PictureId id) {
 }
 
 std::vector<PictureLoadResult> PictureLoader::takeFinished() {
-    const std::lock_guard lock(m_state->mutex);
-    return std::exchange(m_state->finished, {});
+    std::vector<PictureLoadResult> results;
+    int stalled = 0;
+    {
+        const std::lock_guard lock(m_state->mutex);
+        const auto now = std::chrono::steady_clock::now();
+        for (auto& [id, job] : m_state->running) {
+            if (job.stalled || now - job.since < m_stallTimeout)
+                continue;
+            job.stalled = true;
+            ++stalled;
+            if (m_state->cancelled.insert(id).second)
+                m_state->finished.push_back({id, std::nullopt, userPictureLoadingError(job.path)});
+        }
+        results = std::exchange(m_state->finished, {});
+    }
+    // Best effort: without a new thread the queue waits for the stalled worker.
+    try {
+        for (int i = 0; i < stalled; ++i)
+            startWorker();
+    } catch (const std::system_error&) {
+    }
+    return results;
 }
 
 bool PictureLoader::idle() const {
@@ -101,7 +154,7 @@ void PictureLoader::runWorker(const std::shared_ptr<State>& state) {
     while (state->wake.wait(lock, stop, [&] { return !state->queue.empty(); })) {
         State::Job job = std::move(state->queue.front());
         state->queue.pop_front();
-        state->running.insert(job.id);
+        state->running.emplace(job.id, State::Running{job.path, std::chrono::steady_clock::now()});
         lock.unlock();
         PictureLoadResult result{job.id, std::nullopt, {}};
         try {

@@ -32,7 +32,13 @@ public:
     // At most the machine's cores less one, at least one.
     static int defaultWorkerCount();
 
-    PictureLoader(Prepare prepare, int workerCount = defaultWorkerCount());
+    // A job still running after stallTimeout (a read from a stalled network share) is given up: its
+    // picture fails with the loading message, and a new worker takes its place so the pictures behind
+    // it still come.
+    static constexpr std::chrono::seconds DefaultStallTimeout{20};
+
+    PictureLoader(Prepare prepare, int workerCount = defaultWorkerCount(),
+                  std::chrono::milliseconds stallTimeout = DefaultStallTimeout);
     // Drops the queue and asks running jobs to stop; a job still running after exitGrace (one stuck
     // opening a file on a stalled mount, say) is left to finish on its own and its result thrown away.
     ~PictureLoader();
@@ -42,7 +48,7 @@ public:
     void request(PictureId id, std::string path);
     // The picture is no longer wanted: a queued job is dropped, a running one's result is discarded.
     void cancel(PictureId id);
-    // Every result finished since the last call.
+    // Every result finished since the last call, and a failure for each job that has stalled.
     std::vector<PictureLoadResult> takeFinished();
     // Nothing queued and nothing running.
     bool idle() const;
@@ -52,8 +58,11 @@ public:
 private:
     struct State;
     static void runWorker(const std::shared_ptr<State>& state);
+    void startWorker();
+    void stopWorkers();
 
     std::shared_ptr<State> m_state;
+    std::chrono::milliseconds m_stallTimeout;
     std::vector<std::jthread> m_workers;
 };
 

@@ -31,8 +31,12 @@ AudioDevice::~AudioDevice() {
     if (m_mixerOpen) {
         Mix_HaltChannel(-1);
         Mix_HaltMusic();
-        Mix_CloseAudio();
     }
+    // A decoder still opening a file (a long MP3 on a slow share) must not see the mixer go under it.
+    if (!m_musicOpens->waitUntilNone(OpenPatience))
+        return;
+    if (m_mixerOpen)
+        Mix_CloseAudio();
     if (m_sdlAudio) {
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);

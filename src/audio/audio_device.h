@@ -1,5 +1,10 @@
 #pragma once
 
+#include "audio/music_opens.h"
+
+#include <chrono>
+#include <memory>
+
 namespace quillmere {
 
 // The program's one connection to the sound output: SDL's audio subsystem and SDL_mixer, opened for
@@ -22,7 +27,16 @@ public:
 
     bool available() const { return m_mixerOpen; }
 
+    // The music opens in flight. Shared with their threads, so a thread left running at exit never
+    // reaches a counter that is gone.
+    std::shared_ptr<MusicOpens> musicOpens() const { return m_musicOpens; }
+
+    // How long the device waits, when it closes, for an open still running; past it the mixer is left
+    // open for the process's exit to reclaim.
+    static constexpr std::chrono::milliseconds OpenPatience{1500};
+
 private:
+    std::shared_ptr<MusicOpens> m_musicOpens = std::make_shared<MusicOpens>();
     bool m_sdlAudio = false;
     bool m_mixerOpen = false;
 };

@@ -38,6 +38,7 @@ struct MciPlayer::OpenJob {
 struct MciPlayer::OpenStart {
     std::shared_ptr<OpenJob> job;
     std::string fileName;
+    std::shared_ptr<MusicOpens> opens;
 };
 
 void MciPlayer::MusicDeleter::operator()(_Mix_Music* music) const {
@@ -59,11 +60,13 @@ void MciPlayer::create(const std::string& fileName) {
     m_opening = job;
     m_openingSince = std::chrono::steady_clock::now();
     // An SDL thread, since SDL frees what it keeps for a thread (its error text) only for its own.
-    auto open = std::make_unique<OpenStart>(OpenStart{job, fileName});
+    auto open = std::make_unique<OpenStart>(OpenStart{job, fileName, m_device.musicOpens()});
+    open->opens->started();
     if (SDL_Thread* thread = SDL_CreateThread(&runOpen, "quillmere-open", open.get())) {
         open.release(); // the thread owns it now
         SDL_DetachThread(thread);
     } else {
+        open->opens->ended();
         const std::lock_guard lock(job->mutex);
         job->ended = true;
     }
@@ -73,12 +76,15 @@ int MciPlayer::runOpen(void* data) {
     const std::unique_ptr<OpenStart> open(static_cast<OpenStart*>(data));
     OpenJob& job = *open->job;
     Mix_Music* music = isRegularFile(open->fileName) ? Mix_LoadMUS(open->fileName.c_str()) : nullptr;
-    const std::lock_guard lock(job.mutex);
-    if (job.abandoned && music != nullptr)
-        Mix_FreeMusic(music);
-    else
-        job.music = music;
-    job.ended = true;
+    {
+        const std::lock_guard lock(job.mutex);
+        if (job.abandoned && music != nullptr)
+            Mix_FreeMusic(music);
+        else
+            job.music = music;
+        job.ended = true;
+    }
+    open->opens->ended();
     return 0;
 }
 

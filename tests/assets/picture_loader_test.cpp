@@ -133,6 +133,25 @@ TEST(PictureLoader, EndingWhilePicturesPrepareStopsThemAndReturnsPromptly) {
         << "the workers heard the stop and were joined, not waited out";
 }
 
+TEST(PictureLoader, AStalledJobFailsAndANewWorkerServesThePicturesBehindIt) {
+    HeldPictures held;
+    PictureLoader loader(
+        [&](const std::string& path, std::stop_token stop) { return held.prepare(path, stop); }, 1, 50ms);
+    loader.request(id(1), "stalled.jpg");
+    ASSERT_TRUE(held.waitStarted("stalled.jpg"));
+    loader.request(id(2), "next.jpg");
+    held.release("next.jpg");
+    auto results = collect(loader, 2);
+    ASSERT_EQ(results.size(), 2u);
+    EXPECT_EQ(results[id(1)].error, "(stalled.jpg)image loading error.");
+    EXPECT_TRUE(results[id(2)].texture);
+    held.release("stalled.jpg");
+    const auto deadline = std::chrono::steady_clock::now() + 20s;
+    while (!loader.idle() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(2ms);
+    EXPECT_TRUE(loader.takeFinished().empty()) << "the stalled job's late result is dropped";
+}
+
 TEST(PictureLoader, AJobThatNeverEndsIsLeftBehindAtExit) {
     auto blocked = std::make_shared<std::atomic<bool>>(true);
     auto started = std::make_shared<std::atomic<bool>>(false);

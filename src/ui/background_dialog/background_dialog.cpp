@@ -178,12 +178,21 @@ void BackgroundDialog::ShowMessage(const wxString& text) {
     wxMessageBox(text, "Quillmere", wxOK | wxICON_WARNING, IsShown() ? this : GetParent());
 }
 
-// One box at a time, in order, and only over a running tank: the box's own loop keeps the tank and
-// this timer going, and a later tick must not open a second box on top of the first.
-void BackgroundDialog::ShowDueMessages() {
+// One box at a time, in order, and only over a running tank. The boxes open after the timer's handler
+// has returned, so that their loop keeps this timer going as well as the tank's; a later tick must not
+// open a second box on top of the first.
+void BackgroundDialog::PostDueMessages() {
     for (std::string& message : m_show.takeMessages())
         m_messages.push_back(std::move(message));
-    if (m_showingMessage || !m_tank.tankRunning())
+    if (m_messages.empty() || m_showingMessage || m_messagesPosted || !m_tank.tankRunning())
+        return;
+    m_messagesPosted = true;
+    CallAfter(&BackgroundDialog::ShowDueMessages);
+}
+
+void BackgroundDialog::ShowDueMessages() {
+    m_messagesPosted = false;
+    if (m_showingMessage)
         return;
     m_showingMessage = true;
     while (!m_messages.empty()) {
@@ -248,7 +257,7 @@ void BackgroundDialog::OnListSize(wxSizeEvent& event) {
 void BackgroundDialog::OnTimer(wxTimerEvent&) {
     m_show.onTimer();
     ShowModel();
-    ShowDueMessages();
+    PostDueMessages();
 }
 
 void BackgroundDialog::OnClose(wxCloseEvent& event) {

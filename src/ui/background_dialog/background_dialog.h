@@ -44,6 +44,7 @@ private:
     void FitPathColumn();
     void HideAndSave();
     void ShowMessage(const wxString& text);
+    void PostDueMessages();
     void ShowDueMessages();
     int FirstSelectedRow() const;
 
@@ -66,6 +67,7 @@ private:
     SettingsFile& m_file;
     std::deque<std::string> m_messages; // due, waiting for the box before them to close
     bool m_showingMessage = false;
+    bool m_messagesPosted = false; // ShowDueMessages() is on its way
     wxTimer m_timer;
     std::uint64_t m_shownRevision = 0;
 

@@ -89,9 +89,12 @@ void Slideshow::pictureFailed(std::size_t row, const std::string& error) {
     m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(row));
     m_tank.releasePicture(failed.picture);
     // The show moved to a picture that will never come: it picks again on the next step rather than
-    // leaving the backdrop empty for a whole interval.
+    // leaving the backdrop empty for a whole interval, Repeat All going on with the row that took the
+    // failed one's place.
     if (m_current == failed.picture) {
-        m_current = PictureId::NoPicture;
+        const bool goOn = m_mode == PlayMode::RepeatAll && !m_rows.empty();
+        m_current = goOn ? pictureOf(static_cast<int>((row + m_rows.size() - 1) % m_rows.size()))
+                         : PictureId::NoPicture;
         m_ticks = -1;
     }
     const auto at = std::find_if(m_messages.begin(), m_messages.end(),
