@@ -6,7 +6,7 @@ PACKAGES="build-essential cmake ninja-build pkg-config git
 libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
 libsoil-dev libftgl-dev libfontconfig-dev fonts-dejavu-core libpng-dev libjpeg62-turbo-dev
 libsdl2-mixer-dev
-libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev libglut-dev libglib2.0-dev
 xvfb xauth xdotool x11-utils imagemagick sox
 libxss-dev libxfixes-dev dbus-daemon lame
 desktop-file-utils appstream libxml2-utils man-db dpkg-dev file lintian librsvg2-bin"
