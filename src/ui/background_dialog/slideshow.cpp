@@ -17,13 +17,15 @@ void Slideshow::restore(const ImageListState& stored) {
         // A key that is not there (a count larger than the list) names no picture at all.
         if (path.empty())
             continue;
+        if (rowCount() >= MaxBackgroundPictures) {
+            m_overflow.push_back(path);
+            continue;
+        }
         const AddResult result = addPicture(path, false);
         if (result != AddResult::Added)
             m_messages.push_back({m_nextOrder++, refusalMessage(result, path)});
-        // A list longer than the dialog holds says so once, not once for every picture left over.
-        if (result == AddResult::ListFull)
-            break;
     }
+    settleOverflow();
     // The mode boxes' handlers run in the order Random, Repeat All, Repeat One, so the last one set
     // wins; with none set the show keeps Repeat One.
     if (stored.repeatImage || !(stored.randomImage || stored.cycImage))
@@ -44,9 +46,11 @@ ImageListState Slideshow::stored() const {
     state.repeatImage = m_mode == PlayMode::RepeatOne;
     state.ownImage = m_ownImageChecked;
     state.imageTime = m_interval;
-    state.paths.reserve(m_rows.size());
+    state.paths.reserve(m_rows.size() + m_overflow.size());
     for (const SlideshowRow& row : m_rows)
         state.paths.push_back(row.path);
+    // Not refused yet: kept until every picture before them has loaded or failed.
+    state.paths.insert(state.paths.end(), m_overflow.begin(), m_overflow.end());
     return state;
 }
 
@@ -79,6 +83,7 @@ void Slideshow::applyOutcomes(const std::vector<PictureOutcome>& outcomes) {
         entry.ready = true;
         if (entry.chosen)
             startIfOnlyRow();
+        settleOverflow();
         changed();
     }
 }
@@ -105,7 +110,26 @@ void Slideshow::pictureFailed(std::size_t row, const std::string& error) {
         stopSlideshow();
         startIfOnlyRow();
     }
+    settleOverflow();
     changed();
+}
+
+// The first stored path past the list takes a place a failed picture left; once nothing before them
+// still loads, those left over are refused with one message, not one for each.
+void Slideshow::settleOverflow() {
+    while (!m_overflow.empty() && rowCount() < MaxBackgroundPictures) {
+        const std::string path = m_overflow.front();
+        m_overflow.erase(m_overflow.begin());
+        const AddResult result = addPicture(path, false);
+        if (result != AddResult::Added)
+            m_messages.push_back({m_nextOrder++, refusalMessage(result, path)});
+    }
+    const bool loading =
+        std::any_of(m_rows.begin(), m_rows.end(), [](const SlideshowRow& row) { return !row.ready; });
+    if (!m_overflow.empty() && !loading) {
+        m_messages.push_back({m_nextOrder++, refusalMessage(AddResult::ListFull, m_overflow.front())});
+        m_overflow.clear();
+    }
 }
 
 void Slideshow::startIfOnlyRow() {
@@ -155,6 +179,7 @@ void Slideshow::removeSelected(int selectedRow) {
 }
 
 void Slideshow::removeAll() {
+    m_overflow.clear();
     for (const SlideshowRow& row : m_rows)
         m_tank.releasePicture(row.picture);
     m_rows.clear();

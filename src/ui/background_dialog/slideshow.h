@@ -112,6 +112,7 @@ private:
     void applyOutcomes(const std::vector<PictureOutcome>& outcomes);
     void pictureFailed(std::size_t row, const std::string& error);
     void startIfOnlyRow();
+    void settleOverflow();
     int rowCount() const { return static_cast<int>(m_rows.size()); }
     // The row that holds picture, -1 when none does.
     int rowHolding(PictureId picture) const;
@@ -123,6 +124,9 @@ private:
     Random& m_random;
     std::vector<SlideshowRow> m_rows;
     std::vector<PendingMessage> m_messages; // by order
+    // Stored paths past a full list while some of its pictures still load: a picture that fails frees
+    // its place for the next of them, as it would have had the list been loaded whole.
+    std::vector<std::string> m_overflow;
     std::uint64_t m_nextOrder = 0;
     PictureId m_current = PictureId::NoPicture;
     PlayMode m_mode = PlayMode::RepeatOne;

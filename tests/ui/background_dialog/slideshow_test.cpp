@@ -270,6 +270,35 @@ TEST_F(SlideshowTest, PicturesThatFinishOutOfOrderKeepTheListsOrder) {
     EXPECT_TRUE(show.slideshowOn());
 }
 
+TEST_F(SlideshowTest, AStoredPicturePastAFullListTakesThePlaceOfOneThatFails) {
+    for (const bool oneBroken : {true, false}) {
+        SCOPED_TRACE(oneBroken);
+        tank.loadAtOnce = false;
+        tank.broken.clear();
+        if (oneBroken)
+            tank.broken.insert("/p/3.jpg");
+        ImageListState stored;
+        for (int i = 0; i <= MaxBackgroundPictures; ++i)
+            stored.paths.push_back("/p/" + std::to_string(i) + ".jpg");
+        show.restore(stored);
+        EXPECT_EQ(show.stored().paths, stored.paths) << "nothing is lost while the pictures load";
+        for (int round = 0; round < 3; ++round) {
+            for (const auto& [id, path] : std::map<PictureId, std::string>(tank.live))
+                tank.finish(id);
+            show.onTimer();
+        }
+        std::vector<std::string> kept = stored.paths;
+        if (oneBroken)
+            kept.erase(kept.begin() + 3);
+        else
+            kept.pop_back();
+        EXPECT_EQ(show.stored().paths, kept);
+        EXPECT_EQ(show.takeMessages(),
+                  std::vector<std::string>{oneBroken ? "(/p/3.jpg)image loading error."
+                                                     : "The maximum number of background is: 10"});
+    }
+}
+
 TEST_F(SlideshowTest, APictureRemovedWhileItLoadsIsForgotten) {
     tank.loadAtOnce = false;
     addPictures(2);
