@@ -122,7 +122,6 @@ PreparedPictureFile preparePictureFile(const std::string& path, PictureTarget ta
     UserPictureFile file = readUserPicture(path, userPictureLimits(caps.maxTextureSize, target));
     if (file.picture && !stop.stop_requested())
         result.texture = prepareUserPictureTexture(std::move(*file.picture), caps, stop);
-    file.picture.reset();
     if (!result.texture)
         result.error = userPictureLoadingError(path);
     return result;
