@@ -1,9 +1,9 @@
 #include "ui/settings_dialog/aquarium_settings_dialog.h"
 
+#include "core/color_ref.h"
 #include "core/project_address.h"
 #include "settings/settings_file.h"
 #include "ui/artwork/ui_artwork.h"
-#include "ui/colorref.h"
 #include "ui/controls/color_button.h"
 #include "ui/controls/link_static.h"
 #include "ui/controls/skin_check_box.h"
