@@ -115,8 +115,8 @@ void CAquariumView::SetupScene() {
 // program. Their parent is the frame, so they stay above the tank.
 void CAquariumView::CreateDialogs() {
     wxWindow* frame = wxGetTopLevelParent(this);
-    m_musicDlg = new MusicDialog(frame, m_services.audio, m_state.random, m_state.musicFlags,
-                                 m_services.settingsFile, m_services.musicVolume);
+    m_musicDlg = new MusicDialog(frame, *this, m_services.audio, m_state.random, m_services.settingsFile,
+                                 m_services.musicVolume);
     m_backgroundDlg = new BackgroundDialog(frame, *this, m_state.random, m_services.settingsFile);
 }
 
@@ -194,11 +194,11 @@ void CAquariumView::RenderFrame() {
 // the built-in backdrop instead of binding a texture that does not exist.
 CustomBackdropPicture CAquariumView::PublishedPicture() {
     CustomBackdropPicture picture;
-    if (m_backgroundDlg == nullptr || !m_backgroundDlg->ownImageOn()) {
+    if (!m_slideshowPicture) {
         m_shownPicture = PictureId::NoPicture;
         return picture;
     }
-    const PictureId current = m_backgroundDlg->currentPicture();
+    const PictureId current = *m_slideshowPicture;
     if (m_pictures.holds(current) || !isPicture(current)) {
         m_shownPicture = current;
     } else if (!m_pictures.holds(m_shownPicture)) {

@@ -9,6 +9,7 @@
 #include "ui/tank_link.h"
 
 #include <memory>
+#include <optional>
 #include <wx/cursor.h>
 #include <wx/glcanvas.h>
 #include <wx/timer.h>
@@ -49,6 +50,8 @@ public:
     PictureId requestPicture(const std::string& path) override;
     void releasePicture(PictureId picture) override;
     std::vector<PictureOutcome> takePictureOutcomes() override;
+    void showPicture(std::optional<PictureId> picture) override;
+    void setOwnMusicOn(bool on) override;
     bool tankRunning() const override;
 
 private:
@@ -96,6 +99,7 @@ private:
     std::unique_ptr<PictureLoader> m_pictureLoader;
     std::vector<PictureOutcome> m_pictureOutcomes; // not yet taken by the dialog
     std::int64_t m_lastPictureId = 0;
+    std::optional<PictureId> m_slideshowPicture;     // as the slideshow last told it; none: pictures off
     PictureId m_shownPicture = PictureId::NoPicture; // drawn by the last frame
     // The modeless dialogs, made hidden at the end of the set-up; top-level windows the frame owns.
     MusicDialog* m_musicDlg = nullptr;

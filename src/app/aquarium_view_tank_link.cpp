@@ -4,8 +4,8 @@
 
 #include <utility>
 
-// The view's side of TankLink: the dialogs reach the camera, the tune, the tint's cycle and the user's
-// pictures only through these.
+// The view's side of TankLink: the dialogs reach the camera, the tune, the tint's cycle, the user's
+// pictures and the music flags only through these.
 namespace quillmere {
 
 CameraValues CAquariumView::liveCamera() const {
@@ -54,6 +54,16 @@ void CAquariumView::releasePicture(PictureId picture) {
 
 std::vector<PictureOutcome> CAquariumView::takePictureOutcomes() {
     return std::exchange(m_pictureOutcomes, {});
+}
+
+// The next frame draws what the slideshow chose, once the picture is uploaded.
+void CAquariumView::showPicture(std::optional<PictureId> picture) {
+    m_slideshowPicture = picture;
+}
+
+// The view's tick silences the built-in tune, or starts it again, from this flag.
+void CAquariumView::setOwnMusicOn(bool on) {
+    m_state.musicFlags.ownMusicOn = on;
 }
 
 bool CAquariumView::tankRunning() const {
