@@ -122,9 +122,9 @@ void CAquariumView::CreateDialogs() {
 
 // The textures are sized for this screen and this context, which the workers cannot ask themselves.
 void CAquariumView::StartPictureLoader() {
-    const TextureCapabilities caps = ReadTextureCapabilities();
+    const TextureCapabilities caps = readTextureCapabilities();
     const PictureTarget target =
-        UserPictureTarget(ScreenSize{m_screenWidth, m_screenHeight}, m_tank.scene().tankBox());
+        userPictureTarget(ScreenSize{m_screenWidth, m_screenHeight}, m_tank.scene().tankBox());
     m_pictureLoader =
         std::make_unique<PictureLoader>([caps, target](const std::string& path, std::stop_token stop) {
             return preparePictureFile(path, target, caps, stop);
@@ -285,7 +285,7 @@ void CAquariumView::OnSize(wxSizeEvent& event) {
     // The window covers its monitor, so a new size may mean that the monitor's mode changed.
     ReadScreenMetrics();
     m_context->SetCurrent(*this);
-    ApplyResizeProjection(width, height);
+    applyResizeProjection(width, height);
 }
 
 void CAquariumView::OnEraseBackground(wxEraseEvent&) {

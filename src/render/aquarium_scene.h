@@ -42,7 +42,7 @@ public:
     // F1; the help text starts shown.
     void toggleHelpText() {
         if (m_renderer)
-            m_renderer->ToggleHelpText();
+            m_renderer->toggleHelpText();
     }
 
     const Scene& scene() const { return m_scene; }

@@ -32,16 +32,16 @@ public:
     void CreateOutlineFont();
 
     // The built-in backdrop and the fish skins, from a folder or from memory.
-    void LoadBackdropAndFishSkins(const PictureSource& source);
+    void loadBackdropAndFishSkins(const PictureSource& source);
 
     // The same for the bubble sprite, part of the bubble set-up.
-    void LoadBubbleSprite(const PictureSource& source);
+    void loadBubbleSprite(const PictureSource& source);
 
     // The disc every pellet is drawn with.
-    void CompilePelletDisc();
+    void compilePelletDisc();
 
     // F1.
-    void ToggleHelpText() { quillmere::ToggleHelpText(m_helpText); }
+    void toggleHelpText() { quillmere::toggleHelpText(m_helpText); }
     const HelpTextState& helpText() const { return m_helpText; }
 
     // One frame; the caller swaps the buffers, which waits for the drawing to finish. screen is in physical

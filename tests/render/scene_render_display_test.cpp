@@ -120,7 +120,7 @@ TEST_F(RenderedScene, WithoutBubblesTheFirstFrameBlendsAsFrameThousandDoes) {
 
 TEST_F(RenderedScene, BackdropFillsTheLowerViewAndFullDarknessDimsIt) {
     setUpScene();
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     const Picture bright = render(1);
     EXPECT_GT(bright.count(lit), WindowWidth * WindowHeight * 2 / 5)
         << "the water and sand fill the lower view";
@@ -134,7 +134,7 @@ TEST_F(RenderedScene, BackdropFillsTheLowerViewAndFullDarknessDimsIt) {
 
 TEST_F(RenderedScene, StrongerFogWhitensTheBackdrop) {
     setUpScene();
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     const double clear = lowerMean(render(1));
     m_settings.fog = 0;
     const double foggy = lowerMean(render(1));
@@ -155,9 +155,9 @@ TEST_F(RenderedScene, F1HidesTheHelpTextAtOnceAndBringsItBack) {
     m_settings.bubbleSetting = 1000;
     setUpScene();
     render(10);
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     EXPECT_EQ(render(1).count(nearWhite), 0);
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     EXPECT_GT(render(1).count(nearWhite), 500);
 }
 
@@ -196,7 +196,7 @@ TEST_F(RenderedScene, BubblesBrightenTheirColumnOnlyWhileTheBackdropIndexIsZero)
     m_settings.showTerra = 0;
     m_settings.bubbleSetting = 0;
     setUpScene();
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     const Picture bubbles = render(1);
     const Vec3 emitter = m_scene->lastFrame().bubbleTranslation;
     const int column = static_cast<int>(project(emitter.x, emitter.y, emitter.z)[0]);
@@ -215,7 +215,7 @@ TEST_F(RenderedScene, BubblesBrightenTheirColumnOnlyWhileTheBackdropIndexIsZero)
 TEST_F(RenderedScene, BubblesShowThroughTheTransparentPartOfTheBuiltInBackdrop) {
     m_settings.bubbleSetting = 0;
     setUpScene();
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     const Picture picture = render(1);
     const Vec3 emitter = m_scene->lastFrame().bubbleTranslation;
     const int column = static_cast<int>(project(emitter.x, emitter.y, emitter.z)[0]);
@@ -228,7 +228,7 @@ TEST_F(RenderedScene, BubblesShowThroughTheTransparentPartOfTheBuiltInBackdrop) 
 TEST_F(RenderedScene, FixedTintColoursTheBackdrop) {
     m_settings.frontColor = 0x0000FF; // red
     setUpScene();
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     const Picture picture = render(1);
     double red = 0.0;
     double others = 0.0;
@@ -247,7 +247,7 @@ TEST_F(RenderedScene, CyclingTintReplacesTheFixedColour) {
     m_settings.lockFront = 1;
     m_settings.lockFrontPhase = 0.0f; // colour (0, 1, 0.5): no red at all
     setUpScene();
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     const Picture picture = render(3);
     double red = 0.0;
     double green = 0.0;
@@ -262,7 +262,7 @@ TEST_F(RenderedScene, CyclingTintReplacesTheFixedColour) {
 
 TEST_F(RenderedScene, OwnPictureReplacesTheBuiltInBackdrop) {
     setUpScene();
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     const Texture green = solidTexture(0, 255, 0);
     m_picture = CustomBackdropPicture{true, green.name()};
     const Picture picture = render(1);
@@ -281,7 +281,7 @@ TEST_F(RenderedScene, PelletsAreDrawnUnlitFromTheSharedDisc) {
     m_settings.bubbleSetting = 1000;
     m_settings.light = 100; // dark: only the unlit pellets keep their colour
     setUpScene();
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     ASSERT_TRUE(glIsList(m_renderer->pelletDiscList()));
     for (int slot = 0; slot < PelletSlotCount; ++slot) {
         m_scene->pellets()[slot].Drop(static_cast<float>(slot * 2 - 9), 4.0f, -50.0f, m_random);
@@ -297,7 +297,7 @@ TEST_F(RenderedScene, NoFishWithAllCountsZeroAndFishWhereTheSceneDrawsThem) {
     m_settings.showTerra = 0;
     m_settings.bubbleSetting = 1000;
     setUpScene();
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     const Picture empty = render(1);
     EXPECT_EQ(m_scene->lastFrame().fishCount, 0);
     EXPECT_LT(empty.count(lit), 100) << "only the pellet may show";
@@ -323,7 +323,7 @@ TEST_F(RenderedScene, NoFishWithAllCountsZeroAndFishWhereTheSceneDrawsThem) {
 
 TEST_F(RenderedScene, ResizeSetsItsOwnProjectionUntilTheNextFrame) {
     setUpScene();
-    ApplyResizeProjection(800, 0);
+    applyResizeProjection(800, 0);
     GLint viewport[4] = {};
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[2], 800);
