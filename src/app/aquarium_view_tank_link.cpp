@@ -31,7 +31,7 @@ void CAquariumView::resumeTintPhase(float phase) {
 // Pictures are read and prepared by the loader's workers and uploaded by the frame's ticks; without a
 // context (a set-up that stopped early, or after the teardown) nothing loads.
 PictureId CAquariumView::requestPicture(const std::string& path) {
-    const auto picture = static_cast<PictureId>(++m_lastPictureId);
+    const PictureId picture = m_lastPicture = nextPicture(m_lastPicture);
     if (m_pictureLoader) {
         m_pictureLoader->request(picture, path);
     } else {
@@ -46,9 +46,9 @@ void CAquariumView::releasePicture(PictureId picture) {
     }
     std::erase_if(m_pictureOutcomes,
                   [picture](const PictureOutcome& outcome) { return outcome.id == picture; });
-    if (m_context) {
+    if (UserPictureTextures* pictures = m_tank.userPictures(); pictures != nullptr && m_context) {
         m_context->SetCurrent(*this);
-        m_pictures.release(picture);
+        pictures->release(picture);
     }
 }
 

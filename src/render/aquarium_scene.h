@@ -49,6 +49,7 @@ public:
     Scene& scene() { return m_scene; }
     // Null before the set-up and after releaseGlObjects().
     const SceneRenderer* renderer() const { return m_renderer ? &*m_renderer : nullptr; }
+    UserPictureTextures* userPictures() { return m_renderer ? &m_renderer->userPictures() : nullptr; }
 
 private:
     Scene m_scene;

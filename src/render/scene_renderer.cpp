@@ -67,7 +67,7 @@ void SceneRenderer::RenderFrame(const SceneFrame& frame, ScreenSize screen, cons
     if (frame.fogDensity > 0.0f)
         glEnable(GL_FOG);
 
-    drawCustomBackdrop(frame, tank, picture.currentTexture);
+    drawCustomBackdrop(frame, tank, m_userPictures.textureOf(picture.picture));
     drawFish(frame);
     drawBuiltInBackdrop(frame, tank);
 

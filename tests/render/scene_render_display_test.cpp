@@ -28,18 +28,6 @@ bool lit(const Rgb& p) {
     return p.sum() > 30;
 }
 
-// One 2 x 2 texture of a single colour, as the background dialog would make from a picture.
-Texture solidTexture(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-    Texture texture = Texture::generate();
-    const std::array<std::uint8_t, 12> pixels = {r, g, b, r, g, b, r, g, b, r, g, b};
-    glBindTexture(GL_TEXTURE_2D, texture.name());
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 2, 2, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    return texture;
-}
-
 TEST_F(RenderedScene, SetUpMakesEveryTextureAndLeavesNoExtractedFile) {
     setUpScene();
     const SceneTextures& textures = m_renderer->textures();
@@ -263,8 +251,18 @@ TEST_F(RenderedScene, CyclingTintReplacesTheFixedColour) {
 TEST_F(RenderedScene, OwnPictureReplacesTheBuiltInBackdrop) {
     setUpScene();
     m_renderer->toggleHelpText();
-    const Texture green = solidTexture(0, 255, 0);
-    m_picture = CustomBackdropPicture{true, green.name()};
+    // Large enough that the clamped edges, which blend with the border, stay out of sight.
+    PreparedTexture solidGreen{3, false, {}};
+    for (int side = 64; side >= 1; side /= 2) {
+        std::vector<std::uint8_t> texels;
+        for (int i = 0; i < side * side; ++i)
+            texels.insert(texels.end(), {0, 255, 0});
+        solidGreen.levels.push_back(PreparedLevel{side, side, std::move(texels)});
+    }
+    const auto green = static_cast<PictureId>(1);
+    m_renderer->userPictures().add(green, std::move(solidGreen));
+    ASSERT_EQ(m_renderer->userPictures().upload(std::size_t{1} << 20), std::vector<PictureId>{green});
+    m_picture = CustomBackdropPicture{true, green};
     const Picture picture = render(1);
     // The whole view, the upper part included where the built-in picture is see-through, is the picture.
     const Rgb top = picture.at(WindowWidth / 2, WindowHeight - 20);
