@@ -6,7 +6,7 @@
 namespace quillmere {
 namespace {
 
-TEST(frameFrustum, WideScreenKeepsHeightAndWidensBySidesRatio) {
+TEST(FrameFrustum, WideScreenKeepsHeightAndWidensBySidesRatio) {
     const Frustum f = frameFrustum({1920, 1080});
     EXPECT_DOUBLE_EQ(f.top, 0.4);
     EXPECT_DOUBLE_EQ(f.bottom, -0.4);
@@ -16,14 +16,14 @@ TEST(frameFrustum, WideScreenKeepsHeightAndWidensBySidesRatio) {
     EXPECT_DOUBLE_EQ(f.farPlane, 1000.0);
 }
 
-TEST(frameFrustum, TallScreenKeepsWidthAndHeightensBySidesRatio) {
+TEST(FrameFrustum, TallScreenKeepsWidthAndHeightensBySidesRatio) {
     const Frustum f = frameFrustum({1080, 1920});
     EXPECT_DOUBLE_EQ(f.right, 0.4);
     EXPECT_DOUBLE_EQ(f.top, 0.4 * 1920.0 / 1080.0);
     EXPECT_DOUBLE_EQ(f.bottom, -f.top);
 }
 
-TEST(frameFrustum, SquareAndDegenerateScreensStayFinite) {
+TEST(FrameFrustum, SquareAndDegenerateScreensStayFinite) {
     const Frustum square = frameFrustum({800, 800});
     EXPECT_DOUBLE_EQ(square.right, 0.4);
     EXPECT_DOUBLE_EQ(square.top, 0.4);
@@ -37,7 +37,7 @@ TEST(frameFrustum, SquareAndDegenerateScreensStayFinite) {
     }
 }
 
-TEST(resizePerspective, ZeroHeightCountsAsOne) {
+TEST(ResizePerspective, ZeroHeightCountsAsOne) {
     const Perspective p = resizePerspective(1280, 0);
     EXPECT_EQ(p.viewportHeight, 1);
     EXPECT_DOUBLE_EQ(p.aspect, 1280.0);

@@ -67,7 +67,7 @@ TEST(BackdropQuads, FollowTheTanksWidth) {
     }
 }
 
-TEST(bubbleQuad, SquareAroundTheSpriteInItsPlaneWithSUpward) {
+TEST(BubbleQuad, SquareAroundTheSpriteInItsPlaneWithSUpward) {
     const TexturedQuad quad = bubbleQuad(BubbleSprite{1.5f, -2.0f, 0.07f, 0.25f});
     const Extent e = extentOf(quad);
     EXPECT_FLOAT_EQ(e.minX, 1.25f);
