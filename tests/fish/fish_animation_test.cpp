@@ -71,7 +71,7 @@ TEST(FishBend, EveryCallDrawsOneDiscardedValueWhileTurning) {
     Fish fish = calmFish();
     fish.targetHeading = 90.0f;
     std::array<float, RingCount> rings{};
-    Random expected = random;
+    Random expected = random.fork();
     fish.ComputeRingAngles(rings, fish.targetHeading, random);
     expected.next();
     EXPECT_EQ(random.state(), expected.state());
@@ -152,7 +152,7 @@ TEST(FishMouth, TogglesWhenTheCounterPassesThePeriodAndDrawsANewPeriod) {
     for (int call = 1; call <= 16; ++call)
         fish.ComputeUpperJaw(upper, random);
     EXPECT_TRUE(fish.mouthClosed);
-    Random expected = random;
+    Random expected = random.fork();
     fish.ComputeUpperJaw(upper, random); // the 17th call sees old = 16 > 15
     EXPECT_FALSE(fish.mouthClosed);
     EXPECT_EQ(fish.mouthToggleCounter, 0);
@@ -176,7 +176,7 @@ TEST(FishGills, StepsWithTheTargetPitchAndDrawsTwice) {
     Random random;
     Fish fish = calmFish();
     fish.targetPitch = 5.0f;
-    Random expected = random;
+    Random expected = random.fork();
     float want = 0.002f;
     if (expected.next() % 5 == 0)
         want += 0.006f;
@@ -208,7 +208,7 @@ TEST(FishBodyWave, WrapDrawsHoldThenIncrementThenStartRing) {
     Fish fish = calmFish();
     fish.bodyWave.phase = 6.2f;
     fish.bodyWave.counter = 6; // old 6 > hold 5: the phase advances past a full turn now
-    Random expected = random;
+    Random expected = random.fork();
     const int hold = expected.next() % 10 + 1;
     const float increment = 3.1415925f / static_cast<float>(expected.next() % 10 + 2);
     const int start = expected.next() % 5 + 10;
@@ -293,7 +293,7 @@ TEST(FishFins, PelvicWrapRedrawsHoldAndIncrement) {
     Fish fish = calmFish();
     fish.pelvicWave.phase = 6.1f;
     fish.pelvicWave.counter = 2;
-    Random expected = random;
+    Random expected = random.fork();
     const int hold = expected.next() % 3;
     const float increment = 3.1415925f / static_cast<float>(expected.next() % 16 + 2);
     std::array<float, 10> pelvic{};

@@ -167,7 +167,7 @@ TEST(FishTurns, PitchBounceAndRandom) {
     fish.targetPitch = 20.0f;
     fish.TurnPitch(0.0f, false, PitchRule::Bounce, random);
     EXPECT_EQ(fish.targetPitch, -20.0f);
-    Random expected = random;
+    Random expected = random.fork();
     const int d = expected.next() % 15 + 15;
     fish.TurnPitch(0.0f, false, PitchRule::Random, random);
     EXPECT_EQ(fish.targetPitch, std::clamp(-20.0f + static_cast<float>(d), -45.0f, 45.0f));
@@ -247,7 +247,7 @@ TEST(FishMove, NearWallNudgesTheTargetAndHoldsZ) {
     Random random;
     Fish fish = tankFish(0.0f, 0.0f, -41.0f);
     fish.heading = fish.targetHeading = 45.0f; // toward -x and +z
-    Random expected = random;
+    Random expected = random.fork();
     const int d = expected.next() % 15;
     fish.Move(random);
     EXPECT_EQ(fish.z, -41.0f);
@@ -285,7 +285,7 @@ TEST(FishIdle, ChangeDrawsCounterSpeedPitchAndOneMoreAndLeavesTheMouth) {
     Fish fish = tankFish(0.0f, 0.0f, -50.0f); // outside both turning bands
     fish.idleCounter = 201;
     fish.mouthClosed = false;
-    Random expected = random;
+    Random expected = random.fork();
     const int counter = expected.next() % 100;
     const float wanted = static_cast<float>(expected.next() % 4 + 1) * 0.1f;
     Fish reference;
