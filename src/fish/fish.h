@@ -102,7 +102,7 @@ struct Fish {
     Vec3 head;
     Vec3 tail;
     bool colliding = false;
-    int kind = 0; // 0..14, recorded by every step
+    FishKind kind = FishKind::Neon; // recorded by every step
 
     // Bounds from the tank box: upper = top + 10, lower = bottom + 5; clears the wall state and the extents.
     void SetBounds(float left, float right, float top, float bottom, float nearZ);
@@ -112,7 +112,7 @@ struct Fish {
 
     // One frame of the fish, in drawing order: the animation channels into the pose, the pitch step, the
     // idle behaviour, the move and the extents. The pose keeps the place the fish is drawn at.
-    void Advance(int fishKind, Random& random, FishPose& pose);
+    void Advance(FishKind fishKind, Random& random, FishPose& pose);
 
     // Animation channels, advanced once per frame in this order by Advance.
     void ComputeRingAngles(std::array<float, RingCount>& out, float targetAngle, Random& random);

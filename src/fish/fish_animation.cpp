@@ -1,5 +1,7 @@
 #include "fish/fish.h"
 
+#include "fish/fish_kind_shapes.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -131,11 +133,9 @@ void Fish::ComputeBodyWave(std::array<float, RingCount>& out, Random& random) {
 
 void Fish::ComputeDorsalWave(std::array<float, 23>& out) {
     dorsalWave.advance();
-    for (int i = 0; i < static_cast<int>(out.size()); ++i) {
-        out[i] = dorsalWave.sineAt(i) * static_cast<float>(size) * dorsalWave.amplitude;
-        if (kind == 9)
-            out[i] *= 0.2f; // this kind's tall fin barely ripples
-    }
+    const float ripple = shapeOf(kind).dorsal.ripple;
+    for (int i = 0; i < static_cast<int>(out.size()); ++i)
+        out[i] = dorsalWave.sineAt(i) * static_cast<float>(size) * dorsalWave.amplitude * ripple;
 }
 
 void Fish::ComputePectoralWave(std::array<float, 20>& out) {
@@ -169,27 +169,9 @@ void Fish::ComputeTailWave(std::array<float, 25>& out) {
     // The root of the tail never sways, and some kinds' tails hold parts of the fin still.
     out[0] = 0.0f;
     out[1] = 0.0f;
-    switch (kind) {
-    case 1:
-        for (int i = 0; i < n; ++i) {
-            if (i < 7 || i > n - 7)
-                out[i] = 0.0f;
-        }
-        break;
-    case 8:
-    case 11:
-    case 14:
-        out[7] = out[8] = out[9] = 0.0f;
-        break;
-    case 9:
-        out[6] = out[7] = 0.0f;
-        break;
-    case 10:
-        out[11] = out[12] = 0.0f;
-        break;
-    default:
-        break;
-    }
+    for (const PointRun& still : shapeOf(kind).stillTail)
+        for (int i = still.first; i <= still.last; ++i)
+            out[i] = 0.0f;
 }
 
 void Fish::ComputeGillFlap(float& out, Random& random) {

@@ -48,7 +48,7 @@ void Fish::SetBounds(float left, float right, float top, float bottom, float nea
     colliding = false;
 }
 
-void Fish::Advance(int fishKind, Random& random, FishPose& pose) {
+void Fish::Advance(FishKind fishKind, Random& random, FishPose& pose) {
     kind = fishKind;
     pose = FishPose{};
     pose.kind = kind;

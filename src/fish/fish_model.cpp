@@ -1,5 +1,6 @@
 #include "fish/fish_model.h"
 
+#include "fish/fish_kind_shapes.h"
 #include "fish/fish_point_tables.h"
 
 #include <array>
@@ -39,7 +40,7 @@ class FishDrawing {
 public:
     FishDrawing(const FishPose& pose, FishMesh& mesh)
         : m_pose(pose), m_builder(mesh), m_tables(fishPointTables()), m_size(static_cast<float>(pose.size)),
-          m_kind(pose.kind) {
+          m_shape(shapeOf(pose.kind)) {
         for (int i = 0; i < RingCount; ++i)
             m_rings[at(i)] = BuildRotationMatrix(pose.ringAngles[at(i)], 0.0f, 0.0f, 1.0f);
     }
@@ -130,122 +131,62 @@ private:
         m_builder.End();
     }
 
+    // One row of a fin moved from its table: scaled, then shifted.
+    void placeRow(const FinRowShape& shape, Scaled& p) const {
+        p.x *= shape.xScale;
+        p.x += shape.xShift * m_size;
+        p.z *= shape.zScale;
+        p.z += shape.zShift * m_size;
+    }
+
     void dorsal() {
-        const float s = m_size;
-        const auto& dorsal = m_pose.dorsal;
-        const auto& shared = m_tables.dorsalShared;
-        auto sharedStrip = [&](int first, int last, auto adjust) {
-            midlineStrip(shared, 0, 1, first, last, FishPart::Dorsal, 8, false, adjust);
-        };
-        switch (m_kind) {
-        case 0:
-        case 8:
-            sharedStrip(0, 22, [&](int row, int i, Scaled& p) {
-                if (row == 1)
-                    p.y += dorsal[at(i)];
-            });
+        switch (m_shape.dorsal.table) {
+        case DorsalTable::Shared:
+            rowDorsal(m_tables.dorsalShared, false);
             break;
-        case 1:
-        case 2:
-            sharedStrip(0, 15, [&](int row, int i, Scaled& p) {
-                p.x *= 1.5f;
-                if (row == 1)
-                    p.y += dorsal[at(i)];
-                else
-                    p.z -= 0.03f * s;
-            });
+        case DorsalTable::Rounded:
+            rowDorsal(m_tables.dorsalRounded, true);
             break;
-        case 4:
-            sharedStrip(0, 22, [&](int row, int i, Scaled& p) {
-                if (row == 1) {
-                    const float d = (i == 3 || i == 7) ? 0.05f * s : (i == 5 ? 0.02f * s : 0.0f);
-                    p.x = 0.8f * p.x + d;
-                    p.y += dorsal[at(i)];
-                    p.z *= 1.2f;
-                } else {
-                    p.x *= 1.5f;
-                }
-            });
+        case DorsalTable::Long:
+            rowDorsal(m_tables.dorsalLong, false);
             break;
-        case 5:
-            sharedStrip(0, 22, [&](int row, int i, Scaled& p) {
-                if (row == 1) {
-                    p.y += dorsal[at(i)];
-                    p.z *= 0.9f;
-                }
-            });
-            break;
-        case 6:
-            // A crest thrown forward over the head, still in the water.
-            sharedStrip(1, 22, [&](int row, int, Scaled& p) {
-                if (row == 1) {
-                    p.x -= 0.25f * s;
-                    p.z *= 0.9f;
-                } else {
-                    p.x = -0.5f * p.x - 0.25f * s;
-                    p.z -= 0.15f * s;
-                }
-            });
-            break;
-        case 10:
-            sharedStrip(0, 22, [&](int row, int i, Scaled& p) {
-                p.x = 2.5f * p.x + 0.14f * s;
-                if (row == 1) {
-                    p.y += dorsal[at(i)];
-                    p.z *= 1.5f;
-                }
-            });
-            break;
-        case 3:
-        case 9:
-            midlineStrip(m_tables.dorsalRounded, 0, 1, 0, 9, FishPart::Dorsal, 8, true,
-                         [&](int row, int i, Scaled& p) {
-                             if (m_kind == 9)
-                                 p.x -= 0.04f * s;
-                             if (row == 1) {
-                                 p.y += dorsal[at(i)];
-                                 // Kind 3 a little taller, kind 9 a little lower.
-                                 p.z += (m_kind == 3 ? 0.03f : -0.02f) * s;
-                             }
-                         });
-            break;
-        case 7:
-            for (int r = 0; r < 2; ++r)
-                midlineStrip(m_tables.dorsalSwept, r, r + 1, 0, 6, FishPart::Dorsal, 14, false,
-                             [&](int row, int i, Scaled& p) {
-                                 p.y += dorsal[at(i)] * 0.5f * static_cast<float>(row);
-                             });
-            break;
-        default:
-            longDorsal();
+        case DorsalTable::Swept:
+            sweptDorsal();
             break;
         }
     }
 
-    void longDorsal() {
-        const float s = m_size;
-        const auto& rows = m_tables.dorsalLong;
-        midlineStrip(rows, 0, 1, 0, 15, FishPart::Dorsal, 8, false, [&](int row, int i, Scaled& p) {
-            if (row == 0)
-                return;
-            p.y += m_pose.dorsal[at(i)];
-            const float root = rows[0][at(i)].z * s;
-            switch (m_kind) {
-            case 12:
-                p.z += 0.04f * s;
-                break;
-            case 13:
-                if (i % 2 == 1)
-                    p.z += 0.035f * s;
-                break;
-            case 14:
-                p.z = root + (p.z - root) * 0.7f;
-                p.x += 0.03f * s;
-                break;
-            default:
-                break;
-            }
-        });
+    // A one-strip dorsal fin on ring 8: the root row on the back, the edge carrying the wave.
+    template <std::size_t Points> void rowDorsal(const FishPointRows<2, Points>& rows, bool ringPerPair) {
+        const DorsalShape& shape = m_shape.dorsal;
+        midlineStrip(rows, 0, 1, shape.first, shape.last, FishPart::Dorsal, 8, ringPerPair,
+                     [&](int row, int i, Scaled& p) {
+                         if (row == 0) {
+                             placeRow(shape.root, p);
+                             return;
+                         }
+                         if (shape.edgeWaves)
+                             p.y += m_pose.dorsal[at(i)];
+                         if (shape.edgeHeight != 1.0f) {
+                             const float root = rows[0][at(i)].z * m_size;
+                             p.z = root + (p.z - root) * shape.edgeHeight;
+                         }
+                         placeRow(shape.edge, p);
+                         if (i < static_cast<int>(shape.edgeNotches.size()))
+                             p.x += shape.edgeNotches[at(i)] * m_size;
+                         if (i % 2 == 1)
+                             p.z += shape.oddEdgeLift * m_size;
+                     });
+    }
+
+    // Two strips on the tail's ring, each row out from the back carrying half the wave more.
+    void sweptDorsal() {
+        const DorsalShape& shape = m_shape.dorsal;
+        for (int r = 0; r < 2; ++r)
+            midlineStrip(m_tables.dorsalSwept, r, r + 1, shape.first, shape.last, FishPart::Dorsal, 14, false,
+                         [&](int row, int i, Scaled& p) {
+                             p.y += m_pose.dorsal[at(i)] * 0.5f * static_cast<float>(row);
+                         });
     }
 
     void pectoral() {
@@ -258,10 +199,11 @@ private:
     }
 
     void pelvic() {
-        if (m_kind == 14)
+        const PelvicShape& shape = m_shape.pelvic;
+        if (!shape.present)
             return;
-        const float scale = pelvicScale(m_kind);
-        const float shift = pelvicShifted(m_kind) ? 0.05f * m_size : 0.0f;
+        const float scale = shape.heightScale;
+        const float shift = shape.headShift * m_size;
         pairedStrips(m_tables.pelvic, FishPart::Pelvic, 2, [&](int row, int i, Scaled& p) {
             p.z *= scale;
             p.x -= shift;
@@ -277,24 +219,23 @@ private:
 
     void anal() {
         const auto& rows = m_tables.anal;
-        const float scale = analScale(m_kind);
-        const int strips = m_kind == 3 ? 1 : 4;
-        for (int r = 0; r < strips; ++r) {
+        const AnalShape& shape = m_shape.anal;
+        for (int r = 0; r < shape.strips; ++r) {
             m_builder.Begin(FishPrimitiveMode::QuadStrip, FishPart::Anal);
             for (int i = 0; i < 10; ++i) {
                 ring(4 + i);
                 for (int row : {r, r + 1}) {
                     Scaled p = scaled(rows[at(row)][at(i)], m_size);
                     p.y += analSway(row, i);
-                    p.z *= scale;
+                    p.z *= shape.heightScale;
                     if (row == 4)
-                        p.z += analEdgeOffset(m_kind, i) * m_size;
+                        p.z += analEdgeOffset(shape.edge, i) * m_size;
                     emit(m_builder, p);
                 }
             }
             m_builder.End();
         }
-        if (m_kind != 2)
+        if (!shape.rays)
             return;
         // Rays across the fin: unscaled, so they reach a little past its edge.
         for (int r = 0; r < 4; ++r) {
@@ -319,15 +260,13 @@ private:
             p.y += wave(14) + m_pose.tail[at(waveIndex)];
     }
 
-    template <std::size_t Points>
-    void tailStrip(const FishPointRows<2, Points>& rows, int first, int count, float zOffset = 0.0f,
-                   bool mirrorZ = false) {
+    void tailStrip(const TailRows& rows, const TailPiece& piece) {
         m_builder.Begin(FishPrimitiveMode::QuadStrip, FishPart::Tail);
-        for (int i = first; i < first + count; ++i) {
+        for (int i = piece.first; i < piece.first + piece.count; ++i) {
             for (int row : {0, 1}) {
-                Scaled p = scaled(rows[at(row)][at(i)], m_size);
-                p.z += zOffset;
-                if (mirrorZ)
+                Scaled p = scaled((row == 0 ? rows.root : rows.edge)[at(i)], m_size);
+                p.z += piece.zShift * m_size;
+                if (piece.mirrorZ)
                     p.z = -p.z;
                 tailSway(row, i, p);
                 emit(m_builder, p);
@@ -336,10 +275,10 @@ private:
         m_builder.End();
     }
 
-    template <std::size_t Points> void tailOutline(const FishPointRows<2, Points>& rows) {
+    void tailOutline(const TailRows& rows, const TailPiece& piece) {
         m_builder.Begin(FishPrimitiveMode::LineLoop, FishPart::Tail, RayShade);
-        for (int i = 0; i < static_cast<int>(Points); ++i) {
-            Scaled p = scaled(rows[1][at(i)], m_size);
+        for (int i = piece.first; i < piece.first + piece.count; ++i) {
+            Scaled p = scaled(rows.edge[at(i)], m_size);
             tailSway(1, i, p);
             emit(m_builder, p);
         }
@@ -347,67 +286,15 @@ private:
     }
 
     void tail() {
-        const FishPointTables& t = m_tables;
         ring(14);
-        switch (m_kind) {
-        case 5:
-            tailStrip(t.tail5, 0, 9);
-            tailStrip(t.tail5, 8, 9);
-            return;
-        case 8:
-            tailStrip(t.tail8, 0, 9);
-            tailStrip(t.tail8, 7, 10);
-            return;
-        case 10:
-            tailStrip(t.tailUpper10, 0, 16);
-            tailStrip(t.tailLower10, 0, 16);
-            return;
-        case 11:
-            tailStrip(t.tail11, 0, 10);
-            tailStrip(t.tail11, 7, 10);
-            return;
-        case 13:
-            tailStrip(t.tail13, 2, 13);
-            return;
-        case 14:
-            tailStrip(t.tail14, 0, 10);
-            tailStrip(t.tail14, 8, 9);
-            return;
-        default:
-            break;
-        }
-        tailStrip(t.tailBase, 0, 25);
-        switch (m_kind) {
-        case 1:
-            tailStrip(t.tailStreamer1, 0, 13, 0.065f * m_size);
-            tailStrip(t.tailStreamer1, 0, 13, 0.065f * m_size, true);
-            break;
-        case 2:
-            tailStrip(t.tailVeil2, 0, 25);
-            tailOutline(t.tailVeil2);
-            break;
-        case 3:
-            tailStrip(t.tailFan3, 0, 21);
-            break;
-        case 4:
-            tailStrip(t.tailUpperLobe4, 0, 20);
-            tailStrip(t.tailLowerLobe4, 0, 20);
-            break;
-        case 6:
-            tailStrip(t.tailSpade6, 0, 21);
-            break;
-        case 7:
-            tailStrip(t.tailLyre7, 0, 25);
-            break;
-        case 9:
-            tailStrip(t.tailUpperTip9, 0, 8);
-            tailStrip(t.tailLowerTip9, 0, 7);
-            break;
-        case 12:
-            tailStrip(t.tailVeil12, 0, 25);
-            break;
-        default:
-            break;
+        for (const TailPiece& piece : m_shape.tail) {
+            if (piece.count == 0)
+                continue;
+            const TailRows rows = tailRows(m_tables, piece.table);
+            if (piece.outline)
+                tailOutline(rows, piece);
+            else
+                tailStrip(rows, piece);
         }
     }
 
@@ -424,7 +311,7 @@ private:
     FishModelBuilder m_builder;
     const FishPointTables& m_tables;
     float m_size;
-    int m_kind;
+    const FishKindShape& m_shape;
     std::array<RingMatrix, RingCount> m_rings; // the rotation of each ring's yaw about model z
 };
 
@@ -473,69 +360,6 @@ void BuildFishMesh(const FishPose& pose, FishMesh& mesh) {
 FishPitchRotation fishPitchRotation(const FishPose& pose) {
     const double h = pose.heading * 0.017453292f;
     return {-pose.pitch, static_cast<float>(std::sin(h)), static_cast<float>(-std::cos(h)), 0.0f};
-}
-
-float pelvicScale(int kind) {
-    switch (kind) {
-    case 3:
-        return 0.8f;
-    case 4:
-    case 9:
-        return 0.5f;
-    case 6:
-    case 8:
-    case 10:
-    case 11:
-        return 0.9f;
-    case 7:
-        return 1.5f;
-    case 12:
-        return 1.1f;
-    case 13:
-        return 1.2f;
-    default:
-        return 1.0f;
-    }
-}
-
-bool pelvicShifted(int kind) {
-    return kind == 3 || kind == 4 || (kind >= 6 && kind <= 13);
-}
-
-float analScale(int kind) {
-    if (kind == 2)
-        return 0.9f;
-    if (kind == 9)
-        return 0.5f;
-    return 1.0f;
-}
-
-float analEdgeOffset(int kind, int point) {
-    const float i = static_cast<float>(point);
-    const float odd = static_cast<float>(point % 2);
-    switch (kind) {
-    case 4:
-        return odd * 0.03f;
-    case 9:
-        return odd * 0.01f;
-    case 10:
-        return odd * 0.05f;
-    case 6:
-        return -i * 0.01f;
-    case 7:
-        return (i - 10.0f) * 0.01f;
-    case 12:
-        return (i - 10.0f) * 0.005f + odd * 0.015f;
-    case 8:
-    case 11:
-    case 13:
-    case 14: {
-        const int n = 5 - point;
-        return n < 0 ? static_cast<float>(n) * 0.02f : 0.0f;
-    }
-    default:
-        return 0.0f;
-    }
 }
 
 } // namespace quillmere

@@ -40,11 +40,4 @@ struct FishPitchRotation {
 };
 FishPitchRotation fishPitchRotation(const FishPose& pose);
 
-// Pelvic fin height scale and whether the fin is shifted toward the head, per kind.
-float pelvicScale(int kind);
-bool pelvicShifted(int kind);
-// Anal fin height scale and the extra height of its edge point i (model units, times the size).
-float analScale(int kind);
-float analEdgeOffset(int kind, int point);
-
 } // namespace quillmere

@@ -357,7 +357,7 @@ FishPointTables makeTables() {
         return XZ{0.2f + 0.085f * std::pow(std::abs(v), 1.5f), 0.2f * v};
     });
     // Thin streamers along the lobes; drawn raised and mirrored.
-    tables.tailStreamer1 = makePiece<13>(
+    tables.tailStreamer = makePiece<13>(
         [](float f) {
             return XZ{0.09f + 0.19f * f, 0.01f + 0.1f * f};
         },
@@ -365,7 +365,7 @@ FishPointTables makeTables() {
             return XZ{0.09f + 0.34f * f, 0.03f + 0.13f * f};
         });
     // A drooping veil hung from the middle of the tail, closing on itself at both ends.
-    tables.tailVeil2 = makePiece<25>(
+    tables.tailDroopingVeil = makePiece<25>(
         [](float f) {
             return XZ{0.12f, 0.15f - 0.3f * f};
         },
@@ -374,7 +374,7 @@ FishPointTables makeTables() {
             return XZ{0.12f + 0.3f * bulge, 0.15f - 0.3f * f - 0.1f * bulge * std::sin(Pi * f)};
         });
     // A round fan filling the fork.
-    tables.tailFan3 = makePiece<21>(
+    tables.tailFan = makePiece<21>(
         [](float f) {
             return XZ{0.13f, 0.17f - 0.34f * f};
         },
@@ -389,10 +389,10 @@ FishPointTables makeTables() {
         [](float f) {
             return XZ{0.1f + 0.36f * f, 0.06f + 0.24f * f};
         });
-    tables.tailUpperLobe4 = upperLobe;
-    tables.tailLowerLobe4 = mirroredInZ(upperLobe);
+    tables.tailUpperSwallowLobe = upperLobe;
+    tables.tailLowerSwallowLobe = mirroredInZ(upperLobe);
     // A spade tapering to a point in the middle.
-    tables.tailSpade6 = makePiece<21>(
+    tables.tailSpade = makePiece<21>(
         [](float f) {
             return XZ{0.12f, 0.15f - 0.3f * f};
         },
@@ -400,7 +400,7 @@ FishPointTables makeTables() {
             return XZ{0.12f + 0.25f * arch(f) * arch(f), 0.18f * std::cos(Pi * f)};
         });
     // Lyre: long filaments at top and bottom, short in the middle.
-    tables.tailLyre7 = makePiece<25>(
+    tables.tailLyre = makePiece<25>(
         [](float f) {
             return XZ{0.14f, 0.17f - 0.34f * f};
         },
@@ -409,14 +409,14 @@ FishPointTables makeTables() {
             return XZ{0.18f + 0.3f * std::pow(std::abs(v), 4.0f), 0.3f * v};
         });
     // Small tips pointing past the lobes.
-    tables.tailUpperTip9 = makePiece<8>(
+    tables.tailUpperTip = makePiece<8>(
         [](float f) {
             return XZ{0.2f + 0.08f * f, 0.15f + 0.05f * f};
         },
         [](float f) {
             return XZ{0.24f + 0.12f * f, 0.17f + 0.08f * f};
         });
-    tables.tailLowerTip9 = makePiece<7>(
+    tables.tailLowerTip = makePiece<7>(
         [](float f) {
             return XZ{0.28f - 0.08f * f, -0.2f + 0.05f * f};
         },
@@ -424,7 +424,7 @@ FishPointTables makeTables() {
             return XZ{0.36f - 0.12f * f, -0.25f + 0.08f * f};
         });
     // A broad veil, longest in the middle.
-    tables.tailVeil12 = makePiece<25>(
+    tables.tailBroadVeil = makePiece<25>(
         [](float f) {
             return XZ{0.13f, 0.17f - 0.34f * f};
         },
@@ -432,16 +432,18 @@ FishPointTables makeTables() {
             const float v = 1.0f - 2.0f * f;
             return XZ{0.13f + 0.36f * std::pow(arch(f), 0.8f), 0.26f * v - 0.06f * std::sin(Pi * f)};
         });
-    // Own tails: deep fork, crescent, square, fan and point.
-    tables.tail5 = makeTail<17>([](float v) {
+    // Own tails: deep fork, crescent, square, round fan and point.
+    tables.tailDeepFork = makeTail<17>([](float v) {
         return XZ{0.13f + 0.23f * std::pow(std::abs(v), 1.2f), 0.27f * v};
     });
-    tables.tail8 = makeTail<17>([](float v) { return XZ{0.2f + 0.14f * v * v, 0.25f * v}; });
-    tables.tail11 = makeTail<17>([](float v) { return XZ{0.25f + 0.02f * std::abs(v), 0.22f * v}; });
-    tables.tail13 = makeTail<17>([](float v) {
+    tables.tailCrescent = makeTail<17>([](float v) { return XZ{0.2f + 0.14f * v * v, 0.25f * v}; });
+    tables.tailSquare = makeTail<17>([](float v) { return XZ{0.25f + 0.02f * std::abs(v), 0.22f * v}; });
+    tables.tailRoundFan = makeTail<17>([](float v) {
         return XZ{0.09f + 0.2f * std::sqrt(std::max(1.0f - v * v, 0.0f)), 0.2f * v};
     });
-    tables.tail14 = makeTail<17>([](float v) { return XZ{0.18f + 0.16f * (1.0f - std::abs(v)), 0.13f * v}; });
+    tables.tailPoint = makeTail<17>([](float v) {
+        return XZ{0.18f + 0.16f * (1.0f - std::abs(v)), 0.13f * v};
+    });
     // Two long thin lobes, each from the tail stalk.
     const auto upper10 = makePiece<16>(
         [](float f) {
@@ -450,8 +452,8 @@ FishPointTables makeTables() {
         [](float f) {
             return XZ{0.48f - 0.3f * f, 0.34f - 0.3f * f};
         });
-    tables.tailUpper10 = upper10;
-    tables.tailLower10 = mirroredInZ(upper10);
+    tables.tailUpperThinLobe = upper10;
+    tables.tailLowerThinLobe = mirroredInZ(upper10);
 
     tables.gillCover = makeGillCover();
     return tables;
@@ -462,6 +464,49 @@ FishPointTables makeTables() {
 BodySection bodySectionAt(float x) {
     const float u = (x - FishSnoutX) / BodyLength;
     return {catmullRom(TopKeys, u), catmullRom(BottomKeys, u), catmullRom(HalfWidthKeys, u)};
+}
+
+TailRows tailRows(const FishPointTables& tables, TailTable table) {
+    const auto rows = [](const auto& pair) { return TailRows{pair[0], pair[1]}; };
+    switch (table) {
+    case TailTable::Base:
+        return rows(tables.tailBase);
+    case TailTable::Streamer:
+        return rows(tables.tailStreamer);
+    case TailTable::DroopingVeil:
+        return rows(tables.tailDroopingVeil);
+    case TailTable::Fan:
+        return rows(tables.tailFan);
+    case TailTable::UpperSwallowLobe:
+        return rows(tables.tailUpperSwallowLobe);
+    case TailTable::LowerSwallowLobe:
+        return rows(tables.tailLowerSwallowLobe);
+    case TailTable::Spade:
+        return rows(tables.tailSpade);
+    case TailTable::Lyre:
+        return rows(tables.tailLyre);
+    case TailTable::UpperTip:
+        return rows(tables.tailUpperTip);
+    case TailTable::LowerTip:
+        return rows(tables.tailLowerTip);
+    case TailTable::BroadVeil:
+        return rows(tables.tailBroadVeil);
+    case TailTable::DeepFork:
+        return rows(tables.tailDeepFork);
+    case TailTable::Crescent:
+        return rows(tables.tailCrescent);
+    case TailTable::UpperThinLobe:
+        return rows(tables.tailUpperThinLobe);
+    case TailTable::LowerThinLobe:
+        return rows(tables.tailLowerThinLobe);
+    case TailTable::Square:
+        return rows(tables.tailSquare);
+    case TailTable::RoundFan:
+        return rows(tables.tailRoundFan);
+    case TailTable::Point:
+        return rows(tables.tailPoint);
+    }
+    return rows(tables.tailBase);
 }
 
 const FishPointTables& fishPointTables() {

@@ -2,6 +2,8 @@
 
 #include "fish/fish_point.h"
 
+#include <span>
+
 namespace quillmere {
 
 // Model-space point tables of every fish part and kind group. They are built once from the shape functions
@@ -22,34 +24,35 @@ struct FishPointTables {
     FishPointRows<4, 8> lowerJaw;
 
     // Dorsal fins: row 0 is the base on the back, the last row the free edge.
-    FishPointRows<2, 25> dorsalShared;  // kinds 0, 1, 2, 4, 5, 6, 8, 10 (23 points used)
-    FishPointRows<2, 10> dorsalRounded; // kinds 3 and 9
-    FishPointRows<3, 7> dorsalSwept;    // kind 7, swinging with the tail ring
-    FishPointRows<2, 16> dorsalLong;    // kinds 11 to 14
+    // Which kind reads which is in fish_kind_shapes.h.
+    FishPointRows<2, 25> dorsalShared; // 23 points used
+    FishPointRows<2, 10> dorsalRounded;
+    FishPointRows<3, 7> dorsalSwept; // swinging with the tail ring
+    FishPointRows<2, 16> dorsalLong;
 
     FishPointRows<2, 20> pectoral; // row 0 on the flank
     FishPointRows<2, 10> pelvic;   // row 0 the root under the belly (raised into it when drawn)
     FishPointRows<5, 10> anal;     // row 0 the root; point i rides on ring 4 + i
 
     // Tails: row 0 the root at the tail stalk, row 1 the free edge; points run from top to bottom.
-    FishPointRows<2, 25> tailBase; // kinds 0, 1, 2, 3, 4, 6, 7, 9, 12
-    FishPointRows<2, 13> tailStreamer1;
-    FishPointRows<2, 25> tailVeil2;
-    FishPointRows<2, 21> tailFan3;
-    FishPointRows<2, 20> tailUpperLobe4;
-    FishPointRows<2, 20> tailLowerLobe4;
-    FishPointRows<2, 21> tailSpade6;
-    FishPointRows<2, 25> tailLyre7;
-    FishPointRows<2, 8> tailUpperTip9;
-    FishPointRows<2, 7> tailLowerTip9;
-    FishPointRows<2, 25> tailVeil12;
-    FishPointRows<2, 17> tail5;
-    FishPointRows<2, 17> tail8;
-    FishPointRows<2, 16> tailUpper10;
-    FishPointRows<2, 16> tailLower10;
-    FishPointRows<2, 17> tail11;
-    FishPointRows<2, 17> tail13;
-    FishPointRows<2, 17> tail14;
+    FishPointRows<2, 25> tailBase; // a moderate fork, which most kinds add their own pieces to
+    FishPointRows<2, 13> tailStreamer;
+    FishPointRows<2, 25> tailDroopingVeil;
+    FishPointRows<2, 21> tailFan;
+    FishPointRows<2, 20> tailUpperSwallowLobe;
+    FishPointRows<2, 20> tailLowerSwallowLobe;
+    FishPointRows<2, 21> tailSpade;
+    FishPointRows<2, 25> tailLyre;
+    FishPointRows<2, 8> tailUpperTip;
+    FishPointRows<2, 7> tailLowerTip;
+    FishPointRows<2, 25> tailBroadVeil;
+    FishPointRows<2, 17> tailDeepFork;
+    FishPointRows<2, 17> tailCrescent;
+    FishPointRows<2, 16> tailUpperThinLobe;
+    FishPointRows<2, 16> tailLowerThinLobe;
+    FishPointRows<2, 17> tailSquare;
+    FishPointRows<2, 17> tailRoundFan;
+    FishPointRows<2, 17> tailPoint;
 
     // The operculum on one side, front row first; points run from top to bottom.
     FishPointRows<3, 7> gillCover;
@@ -57,6 +60,35 @@ struct FishPointTables {
 
 // The one set of tables of the program.
 const FishPointTables& fishPointTables();
+
+// The tail tables by name, so a kind's tail can be listed as data.
+enum class TailTable {
+    Base,
+    Streamer,
+    DroopingVeil,
+    Fan,
+    UpperSwallowLobe,
+    LowerSwallowLobe,
+    Spade,
+    Lyre,
+    UpperTip,
+    LowerTip,
+    BroadVeil,
+    DeepFork,
+    Crescent,
+    UpperThinLobe,
+    LowerThinLobe,
+    Square,
+    RoundFan,
+    Point,
+};
+
+// A tail table's two rows, whatever its length.
+struct TailRows {
+    std::span<const FishPoint> root;
+    std::span<const FishPoint> edge;
+};
+TailRows tailRows(const FishPointTables& tables, TailTable table);
 
 // The body's outline at x (model units): the top and bottom midline heights and the half width.
 struct BodySection {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fish/fish_kind.h"
+
 #include <array>
 
 namespace quillmere {
@@ -10,7 +12,7 @@ constexpr int RingCount = 15;
 // Angles in degrees, offsets in scene units (already multiplied by the size).
 struct FishPose {
     int slot = 0;
-    int kind = 0;
+    FishKind kind = FishKind::Neon;
     int size = 8;
     float x = 0.0f; // position the fish is drawn at, before this frame's move
     float y = 0.0f;

@@ -2,12 +2,14 @@
 
 namespace quillmere {
 
+static_assert(AllFishKinds.size() == FishKindCount, "a count for every kind");
+
 SlotKinds mapSlotsToKinds(const std::array<int, FishKindCount>& counts) {
     const std::array<int, FishKindCount> held = limitPopulation(counts);
     SlotKinds slots;
     for (int kind = 0; kind < FishKindCount; ++kind) {
         for (int n = 0; n < held[kind]; ++n) {
-            slots.kind[slots.total] = kind;
+            slots.kind[slots.total] = kindFromNumber(kind);
             slots.firstOfKind[slots.total] = n == 0;
             ++slots.total;
         }

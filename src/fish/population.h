@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/random.h"
+#include "fish/fish_kind.h"
 #include "fish/fish_school.h"
 #include "fish/tank_box.h"
 #include "fish/vec3.h"
@@ -11,10 +12,10 @@
 
 namespace quillmere {
 
-// Which kind swims in each slot: kinds fill the slots in order, kind 0 first.
+// Which kind swims in each slot: kinds fill the slots in their stored order.
 struct SlotKinds {
     int total = 0;                                 // slots 0 .. total - 1 swim; at most 50
-    std::array<int, FishSlotCount> kind{};         // valid below total
+    std::array<FishKind, FishSlotCount> kind{};    // valid below total
     std::array<bool, FishSlotCount> firstOfKind{}; // the slot where its kind's run starts
 };
 

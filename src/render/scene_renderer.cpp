@@ -111,8 +111,8 @@ void SceneRenderer::drawFish(const SceneFrame& frame) const {
         const FishPose& pose = frame.fish[i];
         glPushMatrix();
         glTranslatef(pose.x, pose.y, pose.z);
-        if (pose.kind >= 0 && pose.kind < FishSkinCount)
-            glBindTexture(GL_TEXTURE_2D, m_textures.fishSkins[pose.kind].name());
+        if (const int skin = kindNumber(pose.kind); skin >= 0 && skin < FishSkinCount)
+            glBindTexture(GL_TEXTURE_2D, m_textures.fishSkins[skin].name());
         drawFishModel(pose);
         glPopMatrix();
     }

@@ -127,7 +127,7 @@ TEST_F(CustomMusicPlayerTest, RepeatAllChoosesClickedRowNextRowOrSelectionThenRo
 
 TEST_F(CustomMusicPlayerTest, RandomDrawsFromTheSharedGeneratorOnlyWhenNoRowIsGiven) {
     setList({"a", "b", "c", "d", "e"}, PlayMode::Random);
-    Random expected = random;
+    Random expected = random.fork();
 
     selectOnly(3);
     player.play(); // stopped with a selection: that row, no draw

@@ -93,7 +93,7 @@ TEST(FoodPellet, EatenPelletIsFreedAtItsNextStepWithTheMotionDraws) {
     pellet.Drop(0.0f, 0.0f, -50.0f, random);
     pellet.active = true;
     pellet.alive = 0.0f;
-    Random expected = random;
+    Random expected = random.fork();
     expected.next();
     expected.next();
     expected.next();
@@ -108,7 +108,7 @@ TEST(PelletDropper, FirstDropOnTheFirstFrameThenEvery501) {
     Random random;
     PelletSlots pellets{};
     PelletDropper dropper;
-    Random expected = random;
+    Random expected = random.fork();
     const int r1 = expected.next();
     const int r2 = expected.next();
     const int r3 = expected.next();
@@ -136,7 +136,7 @@ TEST(PelletDropper, FullSlotsDropNothingButStillDrawThePlace) {
         p.dropX = 1.0f;
     }
     PelletDropper dropper;
-    Random expected = random;
+    Random expected = random.fork();
     for (int i = 0; i < 3; ++i)
         expected.next();
     dropper.Step(pellets, random);

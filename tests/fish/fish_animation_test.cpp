@@ -71,7 +71,7 @@ TEST(FishBend, EveryCallDrawsOneDiscardedValueWhileTurning) {
     Fish fish = calmFish();
     fish.targetHeading = 90.0f;
     std::array<float, RingCount> rings{};
-    Random expected = random;
+    Random expected = random.fork();
     fish.ComputeRingAngles(rings, fish.targetHeading, random);
     expected.next();
     EXPECT_EQ(random.state(), expected.state());
@@ -152,7 +152,7 @@ TEST(FishMouth, TogglesWhenTheCounterPassesThePeriodAndDrawsANewPeriod) {
     for (int call = 1; call <= 16; ++call)
         fish.ComputeUpperJaw(upper, random);
     EXPECT_TRUE(fish.mouthClosed);
-    Random expected = random;
+    Random expected = random.fork();
     fish.ComputeUpperJaw(upper, random); // the 17th call sees old = 16 > 15
     EXPECT_FALSE(fish.mouthClosed);
     EXPECT_EQ(fish.mouthToggleCounter, 0);
@@ -176,7 +176,7 @@ TEST(FishGills, StepsWithTheTargetPitchAndDrawsTwice) {
     Random random;
     Fish fish = calmFish();
     fish.targetPitch = 5.0f;
-    Random expected = random;
+    Random expected = random.fork();
     float want = 0.002f;
     if (expected.next() % 5 == 0)
         want += 0.006f;
@@ -208,7 +208,7 @@ TEST(FishBodyWave, WrapDrawsHoldThenIncrementThenStartRing) {
     Fish fish = calmFish();
     fish.bodyWave.phase = 6.2f;
     fish.bodyWave.counter = 6; // old 6 > hold 5: the phase advances past a full turn now
-    Random expected = random;
+    Random expected = random.fork();
     const int hold = expected.next() % 10 + 1;
     const float increment = 3.1415925f / static_cast<float>(expected.next() % 10 + 2);
     const int start = expected.next() % 5 + 10;
@@ -235,10 +235,10 @@ TEST(FishFins, PhaseAdvancesEveryHoldPlusTwoFrames) {
     EXPECT_EQ(advances, 10); // hold 2: every fourth frame
 }
 
-TEST(FishFins, DorsalOfKindNineRipplesAFifthAsMuch) {
+TEST(FishFins, DorsalOfTheDiscusRipplesAFifthAsMuch) {
     Fish plain = calmFish();
     Fish damped = calmFish();
-    damped.kind = 9;
+    damped.kind = FishKind::Discus;
     std::array<float, 23> a{};
     std::array<float, 23> b{};
     for (int frame = 0; frame < 5; ++frame) {
@@ -251,7 +251,7 @@ TEST(FishFins, DorsalOfKindNineRipplesAFifthAsMuch) {
 }
 
 TEST(FishFins, TailZeroingPerKind) {
-    const auto tailOf = [](int kind) {
+    const auto tailOf = [](FishKind kind) {
         Fish fish = calmFish();
         fish.kind = kind;
         fish.tailWave.phase = 1.0f;
@@ -259,30 +259,30 @@ TEST(FishFins, TailZeroingPerKind) {
         fish.ComputeTailWave(tail);
         return tail;
     };
-    const auto plain = tailOf(0);
+    const auto plain = tailOf(FishKind::Neon);
     EXPECT_EQ(plain[0], 0.0f);
     EXPECT_EQ(plain[1], 0.0f);
     EXPECT_FLOAT_EQ(plain[2], static_cast<float>(std::sin(2 * 0.31415924f + 1.0f)) * 8 * 0.03f);
 
-    const auto one = tailOf(1);
+    const auto one = tailOf(FishKind::Clownfish);
     for (int i = 0; i < 25; ++i) {
         if (i < 7 || i > 18)
             EXPECT_EQ(one[i], 0.0f) << i;
         else
             EXPECT_FLOAT_EQ(one[i], plain[i]) << i;
     }
-    for (int kind : {8, 11, 14}) {
+    for (FishKind kind : {FishKind::Tang, FishKind::Rainbowfish, FishKind::RummyNose}) {
         const auto t = tailOf(kind);
         EXPECT_EQ(t[7], 0.0f);
         EXPECT_EQ(t[8], 0.0f);
         EXPECT_EQ(t[9], 0.0f);
         EXPECT_FLOAT_EQ(t[10], plain[10]);
     }
-    const auto nine = tailOf(9);
+    const auto nine = tailOf(FishKind::Discus);
     EXPECT_EQ(nine[6], 0.0f);
     EXPECT_EQ(nine[7], 0.0f);
     EXPECT_FLOAT_EQ(nine[8], plain[8]);
-    const auto ten = tailOf(10);
+    const auto ten = tailOf(FishKind::Butterflyfish);
     EXPECT_EQ(ten[11], 0.0f);
     EXPECT_EQ(ten[12], 0.0f);
     EXPECT_FLOAT_EQ(ten[13], plain[13]);
@@ -293,7 +293,7 @@ TEST(FishFins, PelvicWrapRedrawsHoldAndIncrement) {
     Fish fish = calmFish();
     fish.pelvicWave.phase = 6.1f;
     fish.pelvicWave.counter = 2;
-    Random expected = random;
+    Random expected = random.fork();
     const int hold = expected.next() % 3;
     const float increment = 3.1415925f / static_cast<float>(expected.next() % 16 + 2);
     std::array<float, 10> pelvic{};

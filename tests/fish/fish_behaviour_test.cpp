@@ -167,7 +167,7 @@ TEST(FishTurns, PitchBounceAndRandom) {
     fish.targetPitch = 20.0f;
     fish.TurnPitch(0.0f, false, PitchRule::Bounce, random);
     EXPECT_EQ(fish.targetPitch, -20.0f);
-    Random expected = random;
+    Random expected = random.fork();
     const int d = expected.next() % 15 + 15;
     fish.TurnPitch(0.0f, false, PitchRule::Random, random);
     EXPECT_EQ(fish.targetPitch, std::clamp(-20.0f + static_cast<float>(d), -45.0f, 45.0f));
@@ -185,7 +185,7 @@ TEST(FishMove, CrossingTheLeftWallTurnsTheFishAround) {
 
     // Next frame the bend snaps the body to the new heading and the fish swims away from the wall.
     FishPose pose;
-    fish.Advance(0, random, pose);
+    fish.Advance(FishKind::Neon, random, pose);
     EXPECT_EQ(fish.heading, 180.0f);
     for (float ring : pose.ringAngles)
         EXPECT_EQ(ring, 180.0f);
@@ -247,7 +247,7 @@ TEST(FishMove, NearWallNudgesTheTargetAndHoldsZ) {
     Random random;
     Fish fish = tankFish(0.0f, 0.0f, -41.0f);
     fish.heading = fish.targetHeading = 45.0f; // toward -x and +z
-    Random expected = random;
+    Random expected = random.fork();
     const int d = expected.next() % 15;
     fish.Move(random);
     EXPECT_EQ(fish.z, -41.0f);
@@ -285,7 +285,7 @@ TEST(FishIdle, ChangeDrawsCounterSpeedPitchAndOneMoreAndLeavesTheMouth) {
     Fish fish = tankFish(0.0f, 0.0f, -50.0f); // outside both turning bands
     fish.idleCounter = 201;
     fish.mouthClosed = false;
-    Random expected = random;
+    Random expected = random.fork();
     const int counter = expected.next() % 100;
     const float wanted = static_cast<float>(expected.next() % 4 + 1) * 0.1f;
     Fish reference;
@@ -343,14 +343,14 @@ TEST(FishAdvance, PitchStepsOneDegreeTowardTheTarget) {
     Fish fish = tankFish(0.0f, 0.0f, -60.0f);
     fish.targetPitch = 2.5f;
     FishPose pose;
-    fish.Advance(3, random, pose);
+    fish.Advance(FishKind::Goldfish, random, pose);
     EXPECT_EQ(fish.pitch, 1.0f);
     EXPECT_EQ(pose.pitch, 1.0f);
-    EXPECT_EQ(pose.kind, 3);
-    EXPECT_EQ(fish.kind, 3);
-    fish.Advance(3, random, pose);
+    EXPECT_EQ(pose.kind, FishKind::Goldfish);
+    EXPECT_EQ(fish.kind, FishKind::Goldfish);
+    fish.Advance(FishKind::Goldfish, random, pose);
     EXPECT_EQ(fish.pitch, 2.0f);
-    fish.Advance(3, random, pose); // climbs to 3, past the target, and steps back to 2
+    fish.Advance(FishKind::Goldfish, random, pose); // climbs to 3, past the target, and steps back to 2
     EXPECT_EQ(fish.pitch, 2.0f);
 }
 
@@ -358,7 +358,7 @@ TEST(FishAdvance, PoseKeepsThePlaceTheFishWasDrawnAt) {
     Random random;
     Fish fish = tankFish(5.0f, 1.0f, -60.0f);
     FishPose pose;
-    fish.Advance(0, random, pose);
+    fish.Advance(FishKind::Neon, random, pose);
     EXPECT_EQ(pose.x, 5.0f);
     EXPECT_EQ(pose.y, 1.0f);
     EXPECT_EQ(pose.z, -60.0f);

@@ -1,3 +1,4 @@
+#include "fish/fish_kind_shapes.h"
 #include "fish/fish_model.h"
 #include "fish/fish_point_tables.h"
 
@@ -13,9 +14,10 @@ namespace {
 
 constexpr int KindCount = 15;
 
+// By kind number, so the tests can walk the kinds in their stored order.
 FishPose straightPose(int kind) {
     FishPose pose;
-    pose.kind = kind;
+    pose.kind = kindFromNumber(kind);
     pose.size = 8;
     return pose;
 }
@@ -149,18 +151,22 @@ TEST(FishMeshLayout, SharedPartsHaveTheirRowsAndPointsOnBothSides) {
     }
 }
 
-TEST(FishMeshLayout, PelvicFinsOnAllKindsButFourteen) {
-    for (int kind = 0; kind < 14; ++kind)
+TEST(FishMeshLayout, PelvicFinsOnAllKindsButTheRummyNose) {
+    const int rummyNose = kindNumber(FishKind::RummyNose);
+    for (int kind = 0; kind < KindCount; ++kind) {
+        if (kind == rummyNose)
+            continue;
         EXPECT_EQ(countsOf(meshOf(straightPose(kind)), FishPart::Pelvic), std::vector<int>(2, 20)) << kind;
-    EXPECT_TRUE(countsOf(meshOf(straightPose(14)), FishPart::Pelvic).empty());
+    }
+    EXPECT_TRUE(countsOf(meshOf(straightPose(rummyNose)), FishPart::Pelvic).empty());
 }
 
-TEST(FishMeshLayout, AnalFinStripsAndKindTwosRays) {
+TEST(FishMeshLayout, AnalFinStripsAndTheAngelfishsRays) {
     for (int kind = 0; kind < KindCount; ++kind) {
         const std::vector<int> counts = countsOf(meshOf(straightPose(kind)), FishPart::Anal);
-        if (kind == 3)
+        if (kindFromNumber(kind) == FishKind::Goldfish)
             EXPECT_EQ(counts, std::vector<int>(1, 20));
-        else if (kind == 2)
+        else if (kindFromNumber(kind) == FishKind::Angelfish)
             EXPECT_EQ(counts, (std::vector<int>{20, 20, 20, 20, -20, -20, -20, -20}));
         else
             EXPECT_EQ(counts, std::vector<int>(4, 20)) << kind;
@@ -253,7 +259,7 @@ TEST(FishMeshShape, StraightFishIsTheMirrorImageOfItselfAcrossItsMidline) {
         for (FishPart part : {FishPart::Body, FishPart::UpperJaw, FishPart::LowerJaw, FishPart::Pectoral,
                               FishPart::Pelvic, FishPart::GillCovers}) {
             const auto vertices = verticesOf(mesh, part);
-            if (part == FishPart::Pelvic && kind == 14)
+            if (part == FishPart::Pelvic && kindFromNumber(kind) == FishKind::RummyNose)
                 continue;
             ASSERT_EQ(vertices.size() % 2, 0u);
             const std::size_t half = vertices.size() / 2;
@@ -489,7 +495,7 @@ TEST(FishMeshAnimation, FinWavesMoveOnlyTheFreeEdges) {
     EXPECT_NEAR(pectoral[0].x - pectoralStill[0].x, 0.0f, 1e-6f);
 }
 
-TEST(FishMeshAnimation, KindSixCarriesItsCrestStill) {
+TEST(FishMeshAnimation, TheLeopardCarriesItsCrestStill) {
     FishPose pose = straightPose(6);
     pose.dorsal.fill(0.2f);
     const auto moved = verticesOf(meshOf(pose), FishPart::Dorsal);
@@ -499,14 +505,6 @@ TEST(FishMeshAnimation, KindSixCarriesItsCrestStill) {
 }
 
 TEST(FishMeshKinds, PelvicFinsScaleAndShiftPerKind) {
-    EXPECT_FLOAT_EQ(pelvicScale(0), 1.0f);
-    EXPECT_FLOAT_EQ(pelvicScale(3), 0.8f);
-    EXPECT_FLOAT_EQ(pelvicScale(9), 0.5f);
-    EXPECT_FLOAT_EQ(pelvicScale(11), 0.9f);
-    EXPECT_FLOAT_EQ(pelvicScale(7), 1.5f);
-    EXPECT_FLOAT_EQ(pelvicScale(13), 1.2f);
-    EXPECT_FALSE(pelvicShifted(5));
-    EXPECT_TRUE(pelvicShifted(13));
     const auto plain = verticesOf(meshOf(straightPose(0)), FishPart::Pelvic);
     const auto long7 = verticesOf(meshOf(straightPose(7)), FishPart::Pelvic);
     const FishPoint& root = fishPointTables().pelvic[0][0];
@@ -518,24 +516,55 @@ TEST(FishMeshKinds, PelvicFinsScaleAndShiftPerKind) {
 }
 
 TEST(FishMeshKinds, AnalFinEdgesPerKind) {
-    EXPECT_FLOAT_EQ(analEdgeOffset(4, 3), 0.03f);
-    EXPECT_FLOAT_EQ(analEdgeOffset(4, 4), 0.0f);
-    EXPECT_FLOAT_EQ(analEdgeOffset(6, 9), -0.09f);
-    EXPECT_FLOAT_EQ(analEdgeOffset(7, 0), -0.1f);
-    EXPECT_NEAR(analEdgeOffset(12, 1), -0.045f + 0.015f, 1e-7f);
-    EXPECT_FLOAT_EQ(analEdgeOffset(8, 5), 0.0f);
-    EXPECT_NEAR(analEdgeOffset(13, 9), -0.08f, 1e-7f);
-    EXPECT_FLOAT_EQ(analEdgeOffset(0, 7), 0.0f);
-    EXPECT_FLOAT_EQ(analScale(2), 0.9f);
-    EXPECT_FLOAT_EQ(analScale(9), 0.5f);
+    const auto edgeOf = [](FishKind kind, int point) {
+        return analEdgeOffset(shapeOf(kind).anal.edge, point);
+    };
+    EXPECT_FLOAT_EQ(edgeOf(FishKind::Danio, 3), 0.03f);
+    EXPECT_FLOAT_EQ(edgeOf(FishKind::Danio, 4), 0.0f);
+    EXPECT_FLOAT_EQ(edgeOf(FishKind::Leopard, 9), -0.09f);
+    EXPECT_FLOAT_EQ(edgeOf(FishKind::Fighter, 0), -0.1f);
+    EXPECT_NEAR(edgeOf(FishKind::Guppy, 1), -0.045f + 0.015f, 1e-7f);
+    EXPECT_FLOAT_EQ(edgeOf(FishKind::Tang, 5), 0.0f);
+    EXPECT_NEAR(edgeOf(FishKind::Koi, 9), -0.08f, 1e-7f);
+    EXPECT_FLOAT_EQ(edgeOf(FishKind::Neon, 7), 0.0f);
 
-    // Kind 2's rays reach past its scaled-down fin.
+    // The angelfish's rays reach past its scaled-down fin.
     const FishMesh two = meshOf(straightPose(2));
     const auto strips = primitivesOf(two, FishPart::Anal);
     const FishVertex finEdge = two.vertices[static_cast<std::size_t>(strips[3].first + 1)];
     const FishVertex rayEnd = two.vertices[static_cast<std::size_t>(strips[7].first + 1)];
     EXPECT_LT(rayEnd.z, finEdge.z);
     EXPECT_LT(strips[7].shade, 1.0f);
+}
+
+// Every piece a kind's row names lies within the table it reads, so no kind draws past a table's end.
+TEST(FishKindShapes, EveryRowStaysWithinItsTables) {
+    const FishPointTables& tables = fishPointTables();
+    const std::map<DorsalTable, int> dorsalPoints = {{DorsalTable::Shared, 23},
+                                                     {DorsalTable::Rounded, 10},
+                                                     {DorsalTable::Swept, 7},
+                                                     {DorsalTable::Long, 16}};
+    for (FishKind kind : AllFishKinds) {
+        const FishKindShape& shape = shapeOf(kind);
+        const int n = kindNumber(kind);
+        EXPECT_LE(0, shape.dorsal.first) << n;
+        EXPECT_LE(shape.dorsal.first, shape.dorsal.last) << n;
+        EXPECT_LT(shape.dorsal.last, dorsalPoints.at(shape.dorsal.table)) << n;
+        EXPECT_TRUE(shape.anal.strips == 1 || shape.anal.strips == 4) << n;
+        int pieces = 0;
+        for (const TailPiece& piece : shape.tail) {
+            if (piece.count == 0)
+                continue;
+            ++pieces;
+            EXPECT_LE(0, piece.first) << n;
+            EXPECT_LE(piece.first + piece.count, static_cast<int>(tailRows(tables, piece.table).edge.size()))
+                << n;
+            EXPECT_LE(piece.first + piece.count, 25) << n << ": past the tail wave's points";
+        }
+        EXPECT_GE(pieces, 1) << n;
+        for (const PointRun& still : shape.stillTail)
+            EXPECT_TRUE(still.last < still.first || (still.first >= 0 && still.last < 25)) << n;
+    }
 }
 
 TEST(FishMeshKinds, FifteenKindsHaveFifteenOutlines) {

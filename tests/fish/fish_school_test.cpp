@@ -83,7 +83,7 @@ TEST(FishAvoidance, CrossingFishSideSteps) {
     FishSlots fish = emptyTank();
     place(fish[0], 0.0f, 0.0f, -60.0f, 0.0f);
     place(fish[1], 0.5f, 0.0f, -61.0f, 90.0f);
-    Random expected = random;
+    Random expected = random.fork();
     const int d = expected.next() % 10 + 10;
     avoidOtherFish(fish, 0, random);
     // Fish 0 is nearer the front (z larger): side set, heading toward -x, so the target drops by d.

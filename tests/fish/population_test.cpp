@@ -18,10 +18,10 @@ std::array<int, FishKindCount> counts(std::initializer_list<int> leading) {
 TEST(SlotKinds, KindsFillTheSlotsInOrder) {
     const SlotKinds slots = mapSlotsToKinds(counts({2, 0, 3}));
     EXPECT_EQ(slots.total, 5);
-    EXPECT_EQ(slots.kind[0], 0);
-    EXPECT_EQ(slots.kind[1], 0);
-    EXPECT_EQ(slots.kind[2], 2);
-    EXPECT_EQ(slots.kind[4], 2);
+    EXPECT_EQ(slots.kind[0], FishKind::Neon);
+    EXPECT_EQ(slots.kind[1], FishKind::Neon);
+    EXPECT_EQ(slots.kind[2], FishKind::Angelfish);
+    EXPECT_EQ(slots.kind[4], FishKind::Angelfish);
     EXPECT_TRUE(slots.firstOfKind[0]);
     EXPECT_FALSE(slots.firstOfKind[1]);
     EXPECT_TRUE(slots.firstOfKind[2]);
@@ -35,16 +35,16 @@ TEST(SlotKinds, NoFishWhenEveryCountIsZero) {
 TEST(SlotKinds, TotalAboveFiftyKeepsTheFirstFiftySlots) {
     const SlotKinds slots = mapSlotsToKinds(counts({30, 30, 5}));
     EXPECT_EQ(slots.total, 50);
-    EXPECT_EQ(slots.kind[29], 0);
-    EXPECT_EQ(slots.kind[30], 1);
-    EXPECT_EQ(slots.kind[49], 1);
+    EXPECT_EQ(slots.kind[29], FishKind::Neon);
+    EXPECT_EQ(slots.kind[30], FishKind::Clownfish);
+    EXPECT_EQ(slots.kind[49], FishKind::Clownfish);
     EXPECT_TRUE(slots.firstOfKind[30]);
 }
 
 TEST(SlotKinds, NegativeCountHoldsNoFish) {
     const SlotKinds slots = mapSlotsToKinds(counts({-5, 3}));
     EXPECT_EQ(slots.total, 3);
-    EXPECT_EQ(slots.kind[0], 1);
+    EXPECT_EQ(slots.kind[0], FishKind::Clownfish);
     EXPECT_TRUE(slots.firstOfKind[0]);
 }
 

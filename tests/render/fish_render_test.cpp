@@ -151,7 +151,7 @@ protected:
 
     static FishPose poseOf(int kind) {
         FishPose pose;
-        pose.kind = kind;
+        pose.kind = kindFromNumber(kind);
         pose.size = 8;
         pose.x = 0.5f;
         return pose;

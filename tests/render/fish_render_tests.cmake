@@ -1,3 +1,6 @@
+if(QUILLMERE_UNIT_TESTS_ONLY)
+    return()
+endif()
 # The fish drawn by OpenGL into an off-screen pixmap on a virtual X server, judged by its silhouette.
 find_package(X11 REQUIRED)
 add_executable(fish_render_tests ${CMAKE_CURRENT_LIST_DIR}/fish_render_test.cpp)

@@ -9,6 +9,10 @@ quillmere_add_test(scene_render_tests
         ${CMAKE_CURRENT_LIST_DIR}/scene_quads_test.cpp
     LIBS quillmere_render)
 
+if(QUILLMERE_UNIT_TESTS_ONLY)
+    return()
+endif()
+
 # Real frames of a real scene drawn on a virtual X server and read back from the back buffer.
 find_package(GLUT REQUIRED)
 add_executable(scene_render_display_tests

@@ -6,6 +6,10 @@ quillmere_add_test(snapshot_tool_tests
 target_compile_definitions(snapshot_tool_tests PRIVATE QUILLMERE_SNAPSHOT="$<TARGET_FILE:quillmere-snapshot>")
 add_dependencies(snapshot_tool_tests quillmere-snapshot)
 
+if(QUILLMERE_UNIT_TESTS_ONLY)
+    return()
+endif()
+
 add_executable(snapshot_display_tests ${CMAKE_CURRENT_LIST_DIR}/snapshot_display_test.cpp)
 target_link_libraries(snapshot_display_tests PRIVATE quillmere_snapshot_support GTest::gtest GTest::gtest_main)
 target_include_directories(snapshot_display_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)

@@ -48,7 +48,7 @@ TEST(BubbleSystem, RenderJittersThenSteps) {
     ASSERT_TRUE(bubbles.Initialize(1000, random));
     const Particle before = bubbles.particle(0);
     const Particle untouched = bubbles.particle(1);
-    Random expected = random;
+    Random expected = random.fork();
     const int jx = expected.next() % 20;
     const int jz = expected.next() % 20;
     Sprites sprites{};
@@ -164,7 +164,7 @@ TEST(BubbleSystem, RebirthDrawsElevenValues) {
         bubbles.Update(random);
         ++steps;
     }
-    Random expected = random;
+    Random expected = random.fork();
     const float x = static_cast<float>(expected.next() % 9) * 0.001f;
     const float y = static_cast<float>(expected.next() % 9) * 0.005f - 1.0f;
     const float z = static_cast<float>(expected.next() % 9000) * 0.000001f;

@@ -130,11 +130,11 @@ TEST_F(SceneTest, OnlySlotsBelowTheTotalSwimAndKeepTheirKind) {
     m_scene.fish()[3].size = 5; // not first of its kind
     const SceneFrame& f = frame();
     EXPECT_EQ(f.fishCount, 5);
-    EXPECT_EQ(f.fish[0].kind, 0);
-    EXPECT_EQ(f.fish[2].kind, 2);
-    EXPECT_EQ(f.fish[4].kind, 2);
+    EXPECT_EQ(f.fish[0].kind, FishKind::Neon);
+    EXPECT_EQ(f.fish[2].kind, FishKind::Angelfish);
+    EXPECT_EQ(f.fish[4].kind, FishKind::Angelfish);
     EXPECT_EQ(f.fish[4].slot, 4);
-    EXPECT_EQ(m_scene.fish()[4].kind, 2);
+    EXPECT_EQ(m_scene.fish()[4].kind, FishKind::Angelfish);
     EXPECT_EQ(m_scene.fish()[2].size, 8);
     EXPECT_EQ(m_scene.fish()[3].size, 5);
     EXPECT_EQ(m_scene.fish()[5].x, still.x);

@@ -58,7 +58,7 @@ TEST_F(SettingsFileTest, FirstStartWritesEveryKeyWithItsDefault) {
     Random random;
     for (int i = 0; i < 100; ++i)
         random.next();
-    Random expectedDraws = random;
+    Random expectedDraws = random.fork();
 
     AquariumSettings settings;
     CameraValues camera{123, 456};

@@ -3,6 +3,7 @@
 #include "shading.h"
 
 #include "assets/asset_catalogue.h"
+#include "fish/fish_kind.h"
 
 #include <cmath>
 
@@ -75,10 +76,10 @@ double bodyDots(BodyPoint p, double cell, double radius, double density, std::ui
     return dots(p.u * 0.58, p.d * 0.42, cell, radius, density, seed);
 }
 
-Colour body(int kind, BodyPoint p) {
+Colour body(FishKind kind, BodyPoint p) {
     const double u = p.u, d = p.d;
     switch (kind) {
-    case 0: { // neon: a glowing blue line over a red rear belly
+    case FishKind::Neon: { // a glowing blue line over a red rear belly
         Colour c = counterShade({70, 70, 52}, {150, 150, 140}, {225, 228, 230}, d);
         c = mix(c, Colour{40, 200, 255},
                 band(d, 0.33, 0.075) * smoothstep(0.05, 0.15, u) * smoothstep(1.0, 0.9, u));
@@ -86,7 +87,7 @@ Colour body(int kind, BodyPoint p) {
                 band(d, 0.62, 0.16) * smoothstep(0.38, 0.5, u) * smoothstep(1.05, 0.95, u));
         return c;
     }
-    case 1: { // clown: orange with three white bars edged in black
+    case FishKind::Clownfish: { // orange with three white bars edged in black
         Colour c = counterShade({210, 80, 10}, {250, 120, 20}, {250, 150, 60}, d);
         for (const double centre : {0.3, 0.6, 0.9}) {
             const double width = centre == 0.6 ? 0.065 : 0.045;
@@ -96,40 +97,40 @@ Colour body(int kind, BodyPoint p) {
         }
         return c;
     }
-    case 2: { // angel: silver with bold black bars
+    case FishKind::Angelfish: { // silver with bold black bars
         Colour c = counterShade({120, 124, 120}, {210, 212, 205}, {240, 240, 232}, d);
         c = mix(c, Colour{30, 30, 34},
                 band(u, 0.22, 0.035) + band(u + 0.06 * d, 0.5, 0.05) + band(u, 0.82, 0.035));
         return c;
     }
-    case 3: { // goldfish: red-orange back over golden sides and a pale belly
+    case FishKind::Goldfish: { // red-orange back over golden sides and a pale belly
         Colour c = counterShade({200, 50, 16}, {245, 140, 30}, {250, 225, 170}, d);
         return mix(c, Colour{255, 200, 80}, 0.3 * valueNoise(u * 9, d * 5, 301));
     }
-    case 4: { // danio: long dark blue and pale gold stripes
+    case FishKind::Danio: { // long dark blue and pale gold stripes
         Colour c = counterShade({110, 110, 80}, {228, 216, 160}, {240, 235, 215}, d);
         for (const double centre : {0.3, 0.45, 0.6})
             c = mix(c, Colour{40, 56, 150}, band(d, centre, 0.035) * smoothstep(0.12, 0.22, u));
         return c;
     }
-    case 5: { // tiger barb: gold with four black bands
+    case FishKind::TigerBarb: { // gold with four black bands
         Colour c = counterShade({170, 140, 60}, {240, 200, 90}, {250, 232, 180}, d);
         for (const double centre : {0.22, 0.45, 0.68, 0.93})
             c = mix(c, Colour{22, 22, 18}, band(u + 0.03 * d, centre, 0.05) * smoothstep(1.0, 0.75, d));
         return c;
     }
-    case 6: { // leopard: tan with round brown spots
+    case FishKind::Leopard: { // tan with round brown spots
         Colour c = counterShade({150, 120, 70}, {214, 184, 124}, {240, 226, 190}, d);
         return mix(c, Colour{70, 40, 20},
                    0.9 * bodyDots(p, 0.1, 0.028, 0.85, 601) * smoothstep(1.0, 0.75, d) *
                        smoothstep(0.26, 0.34, u));
     }
-    case 7: { // fighter: deep violet-blue with a turquoise sheen over the flank
+    case FishKind::Fighter: { // deep violet-blue with a turquoise sheen over the flank
         Colour c = counterShade({40, 24, 90}, {70, 50, 170}, {120, 80, 170}, d);
         const double sheen = band(d, 0.38, 0.22, 0.15) * (0.75 + 0.25 * std::sin(u * 2 * Pi * 9.0));
         return mix(c, Colour{60, 190, 220}, 0.55 * sheen * smoothstep(0.1, 0.3, u));
     }
-    case 8: { // tang: royal blue with a black palette mark
+    case FishKind::Tang: { // royal blue with a black palette mark
         Colour c = counterShade({24, 50, 150}, {40, 90, 220}, {90, 150, 230}, d);
         // A dark loop from behind the eye to the tail root, open over the flank.
         const double top = 0.16 + 0.1 * std::sin(u * Pi);
@@ -141,14 +142,14 @@ Colour body(int kind, BodyPoint p) {
         c = mix(c, Colour{18, 20, 40}, outer * (1.0 - inner));
         return mix(c, Colour{250, 210, 50}, smoothstep(0.93, 1.0, u));
     }
-    case 9: { // discus: warm red-brown with wavy turquoise lines
+    case FishKind::Discus: { // warm red-brown with wavy turquoise lines
         Colour c = counterShade({130, 50, 30}, {190, 80, 40}, {220, 140, 90}, d);
         const double waves =
             std::sin((d * 11.0 + 0.8 * std::sin(u * 14.0) + 0.6 * valueNoise(u * 6, d * 4, 901)) * Pi);
         c = mix(c, Colour{60, 200, 200}, 0.8 * smoothstep(0.55, 0.85, waves));
         return mix(c, Colour{50, 24, 20}, band(u, 0.22, 0.03));
     }
-    case 10: { // butterfly: lemon yellow, a black eye band and a false eye near the tail
+    case FishKind::Butterflyfish: { // lemon yellow, a black eye band and a false eye near the tail
         Colour c = counterShade({220, 170, 20}, {252, 222, 40}, {252, 245, 200}, d);
         c = mix(c, Colour{20, 20, 24}, band(u, 0.22, 0.04));
         const double du = (u - 0.85) / 0.07, dd = (d - 0.3) / 0.14;
@@ -156,24 +157,24 @@ Colour body(int kind, BodyPoint p) {
         c = mix(c, Colour{250, 250, 240}, smoothstep(1.15, 1.0, r));
         return mix(c, Colour{20, 20, 30}, smoothstep(0.8, 0.68, r));
     }
-    case 11: { // rainbow: blue at the head turning to orange at the tail, fine lines along it
+    case FishKind::Rainbowfish: { // blue at the head turning to orange at the tail, fine lines along it
         const Colour front = counterShade({50, 60, 130}, {90, 120, 220}, {200, 210, 235}, d);
         const Colour rear = counterShade({170, 90, 30}, {245, 160, 50}, {250, 220, 170}, d);
         Colour c = mix(front, rear, smoothstep(0.25, 0.8, u));
         return c * (0.93 + 0.07 * std::sin(d * 2 * Pi * 7));
     }
-    case 12: { // guppy: olive-silver, a few bright spots toward the tail
+    case FishKind::Guppy: { // olive-silver, a few bright spots toward the tail
         Colour c = counterShade({110, 110, 80}, {176, 176, 150}, {230, 228, 215}, d);
         c = mix(c, Colour{250, 120, 30}, bodyDots(p, 0.1, 0.032, 0.6, 1201) * smoothstep(0.45, 0.65, u));
         return mix(c, Colour{20, 24, 40}, bodyDots(p, 0.09, 0.02, 0.5, 1203) * smoothstep(0.5, 0.7, u));
     }
-    case 13: { // koi: white with big red patches over the back and a few black ones
+    case FishKind::Koi: { // white with big red patches over the back and a few black ones
         Colour c = counterShade({220, 214, 206}, {244, 240, 232}, {250, 248, 242}, d);
         const double red = smoothstep(0.5, 0.54, fbm(u * 3.0, d * 1.6, 1301, 3) + 0.3 * (0.5 - d));
         c = mix(c, Colour{220, 50, 20}, red);
         return mix(c, Colour{26, 24, 26}, bodyDots(p, 0.12, 0.032, 0.35, 1303) * smoothstep(0.8, 0.4, d));
     }
-    default: { // rummy-nose: silver with a bright red head
+    default: { // the rummy-nose: silver with a bright red head
         Colour c = counterShade({130, 140, 120}, {210, 214, 205}, {238, 238, 232}, d);
         return mix(c, Colour{235, 30, 40}, smoothstep(0.34, 0.24, u) * smoothstep(1.0, 0.7, d));
     }
@@ -181,89 +182,89 @@ Colour body(int kind, BodyPoint p) {
 }
 
 // Every fin but the tail. Fins are paler than the body, with rays.
-Colour fin(int kind, FinPoint p, Colour base, bool dorsal) {
+Colour fin(FishKind kind, FinPoint p, Colour base, bool dorsal) {
     const double rays = 0.88 + 0.12 * std::sin(p.along * 2 * Pi * 30.0);
     Colour c = mix(base, Colour{200, 210, 210}, 0.35) * rays;
     switch (kind) {
-    case 0:
+    case FishKind::Neon:
         return mix(c, Colour{240, 240, 240}, smoothstep(0.6, 1.0, p.out) * 0.5);
-    case 1:
+    case FishKind::Clownfish:
         return mix(Colour{245, 120, 20} * rays, Colour{20, 20, 20}, smoothstep(0.7, 0.82, p.out));
-    case 2:
+    case FishKind::Angelfish:
         return mix(Colour{220, 220, 215} * rays, Colour{30, 30, 34}, band(p.out, 0.55, 0.12));
-    case 3:
+    case FishKind::Goldfish:
         return mix(Colour{250, 130, 30} * rays, Colour{255, 240, 220}, smoothstep(0.55, 1.0, p.out));
-    case 4:
+    case FishKind::Danio:
         return mix(c, Colour{40, 56, 150}, band(p.out, 0.5, 0.1));
-    case 5:
+    case FishKind::TigerBarb:
         return mix(Colour{30, 30, 26}, Colour{235, 40, 30},
                    smoothstep(0.4, 0.6, p.out) * (dorsal ? 1.0 : 0.7));
-    case 6:
+    case FishKind::Leopard:
         return mix(c, Colour{70, 40, 20}, 0.85 * dots(p.along * 0.7, p.out * 0.15, 0.06, 0.018, 0.85, 603));
-    case 7:
+    case FishKind::Fighter:
         return mix(Colour{200, 30, 70} * rays, Colour{70, 60, 220}, smoothstep(0.6, 1.0, p.out));
-    case 8:
+    case FishKind::Tang:
         return mix(Colour{30, 60, 180} * rays, Colour{20, 20, 30}, smoothstep(0.75, 0.9, p.out));
-    case 9:
+    case FishKind::Discus:
         return mix(Colour{170, 70, 40} * rays, Colour{60, 200, 200},
                    0.7 * smoothstep(0.5, 0.9, std::sin((p.out * 5.0 + p.along * 3.0) * Pi)));
-    case 10:
+    case FishKind::Butterflyfish:
         return mix(Colour{250, 210, 40} * rays, Colour{20, 20, 30}, band(p.out, 0.85, 0.06));
-    case 11:
+    case FishKind::Rainbowfish:
         return mix(Colour{120, 150, 230} * rays, Colour{230, 40, 40}, smoothstep(0.65, 0.85, p.out));
-    case 12:
+    case FishKind::Guppy:
         return mix(Colour{160, 170, 150} * rays, Colour{90, 120, 220}, smoothstep(0.5, 1.0, p.out));
-    case 13:
+    case FishKind::Koi:
         return mix(Colour{245, 240, 232} * rays, Colour{240, 130, 80}, 0.4 * smoothstep(0.3, 1.0, p.out));
-    default:
+    default: // the rummy-nose
         return mix(Colour{220, 222, 220} * rays, Colour{250, 250, 250}, smoothstep(0.5, 1.0, p.out));
     }
 }
 
 // The tail fin: out from the root (0) to the edge (1), v from its top (1) to its bottom (-1).
-Colour tail(int kind, FinPoint p) {
+Colour tail(FishKind kind, FinPoint p) {
     const double out = p.out, v = p.along;
     const double rays = 0.87 + 0.13 * std::sin(v * 2 * Pi * 5.0);
     switch (kind) {
-    case 0:
+    case FishKind::Neon:
         return mix(Colour{225, 40, 40}, Colour{210, 215, 215}, smoothstep(0.0, 0.35, out)) * rays;
-    case 1: {
+    case FishKind::Clownfish: {
         Colour c = mix(Colour{250, 120, 20} * rays, Colour{20, 20, 20}, smoothstep(0.55, 0.65, out));
         return mix(c, Colour{250, 250, 245}, smoothstep(0.82, 0.9, out));
     }
-    case 2:
+    case FishKind::Angelfish:
         return mix(Colour{225, 225, 220}, Colour{30, 30, 34}, band(out, 0.35, 0.07) + band(out, 0.7, 0.07)) *
                rays;
-    case 3:
+    case FishKind::Goldfish:
         return mix(Colour{255, 120, 20}, Colour{255, 245, 225}, smoothstep(0.4, 1.0, out)) * rays;
-    case 4:
+    case FishKind::Danio:
         return mix(Colour{230, 220, 170}, Colour{40, 56, 150}, band(v, 0.25, 0.12) + band(v, -0.25, 0.12)) *
                rays;
-    case 5:
+    case FishKind::TigerBarb:
         return mix(Colour{240, 210, 110}, Colour{230, 30, 30}, smoothstep(0.5, 0.8, out) * std::abs(v)) *
                rays;
-    case 6:
+    case FishKind::Leopard:
         return mix(Colour{220, 195, 140} * rays, Colour{70, 40, 20},
                    0.85 * dots(out * 0.2, v * 0.3, 0.06, 0.018, 0.85, 605));
-    case 7:
+    case FishKind::Fighter:
         return mix(Colour{210, 20, 60}, Colour{80, 70, 230}, smoothstep(0.45, 1.0, out)) * rays;
-    case 8:
+    case FishKind::Tang:
         return Colour{252, 214, 40} * rays;
-    case 9:
+    case FishKind::Discus:
         return mix(Colour{160, 60, 34}, Colour{60, 200, 200}, 0.6 * smoothstep(0.3, 0.9, out)) * rays;
-    case 10:
+    case FishKind::Butterflyfish:
         return mix(Colour{252, 220, 40}, Colour{255, 250, 220}, smoothstep(0.3, 1.0, out)) * rays;
-    case 11:
+    case FishKind::Rainbowfish:
         return mix(Colour{245, 170, 50}, Colour{230, 40, 40}, smoothstep(0.6, 0.9, out)) * rays;
-    case 12: { // a bright tail, red at the root turning blue, with yellow spots
+    case FishKind::Guppy: { // a bright tail, red at the root turning blue, with yellow spots
         Colour c = mix(Colour{240, 60, 30}, Colour{40, 110, 240},
                        smoothstep(0.3, 0.8, out + 0.15 * std::sin(v * 5.0)));
         c = mix(c, Colour{250, 220, 40}, dots(out * 0.25, v * 0.3, 0.07, 0.02, 0.7, 1207));
         return mix(Colour{170, 170, 150}, c, smoothstep(0.05, 0.25, out)) * rays;
     }
-    case 13:
+    case FishKind::Koi:
         return mix(Colour{248, 244, 238}, Colour{235, 90, 40}, 0.5 * smoothstep(0.4, 1.0, out)) * rays;
-    default: { // black and white bars across the tail
+    default: { // the rummy-nose: black and white bars across the tail
         const double stripes = band(v, 0.0, 0.18) + band(std::abs(v), 0.72, 0.16);
         return mix(Colour{245, 245, 240}, Colour{20, 20, 24}, clamp01(stripes) * smoothstep(0.1, 0.2, out));
     }
@@ -283,7 +284,7 @@ Colour withEye(Colour c, double s, double t) {
     return mix(c, Colour{255, 255, 255}, smoothstep(0.28, 0.16, std::sqrt(gs * gs + gt * gt)));
 }
 
-Colour skinAt(int kind, double s, double t) {
+Colour skinAt(FishKind kind, double s, double t) {
     // t from 0.9 to 1.9: dorsal fins, then the body from back to belly, then the fins beneath.
     const double around = t < 0.9 ? t + 1.0 : t;
     const double u = clamp01((s - SnoutS) / (TailRootS - SnoutS));
@@ -320,7 +321,7 @@ Picture makeFishSkin(int kind) {
         const double t = (row + 0.5) / FishSkinHeight;
         for (int x = 0; x < FishSkinWidth; ++x) {
             const double s = (x + 0.5) / FishSkinWidth;
-            picture.at(x, row) = toRgb(skinAt(kind, s, t));
+            picture.at(x, row) = toRgb(skinAt(kindFromNumber(kind), s, t));
         }
     }
     return picture;

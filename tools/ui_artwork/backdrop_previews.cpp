@@ -69,7 +69,7 @@ void drawFish(SoftRasterizer& raster, const SceneFrame& frame, const Affine& cam
         BuildFishMesh(pose, *mesh);
         DrawState state;
         state.texture =
-            &textures.skins[static_cast<std::size_t>(std::clamp(pose.kind, 0, FishKindCount - 1))];
+            &textures.skins[static_cast<std::size_t>(std::clamp(kindNumber(pose.kind), 0, FishKindCount - 1))];
         state.lit = true;
         state.lightStrength = frame.lightIntensity;
         state.fogDensity = frame.fogDensity;

@@ -27,7 +27,7 @@ constexpr double PortraitTilt = 12.0;
 
 FishPose portraitPose(int kind) {
     FishPose pose;
-    pose.kind = kind;
+    pose.kind = kindFromNumber(kind);
     pose.size = 8;
     // A gentle bend through the body, as a fish gliding along holds itself.
     for (int i = 0; i < RingCount; ++i)

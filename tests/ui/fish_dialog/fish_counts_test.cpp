@@ -104,7 +104,7 @@ TEST(FishCountsTest, ClearZeroesEveryKindAndKeepsTheSelection) {
 
 TEST(FishCountsTest, RandomDrawsFifteenCountsFromZeroToFourAndClearsTheSelection) {
     Random random;
-    Random expected = random;
+    Random expected = random.fork();
     std::array<int, FishKindCount> draws{};
     for (int& draw : draws)
         draw = expected.next() % 5;
@@ -121,7 +121,7 @@ TEST(FishCountsTest, RandomCutsASurplusFromTheLastKindsAsTheTankDoes) {
     Random random;
     std::array<int, FishKindCount> draws{};
     for (int skip = 0; skip < 1'000'000; ++skip) {
-        Random probe = random;
+        Random probe = random.fork();
         for (int& draw : draws)
             draw = probe.next() % 5;
         if (std::accumulate(draws.begin(), draws.end(), 0) > MaxFishTotal)
