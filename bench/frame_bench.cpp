@@ -161,8 +161,8 @@ bool benchSize(int width, int height, int frames, TankContents contents, bool pr
 
     const FullTankFolder folder(contents);
     Tank tank;
-    SettingsFile file(folder.path());
-    tank.scene.setUp(tank.random, file, tank.settings, tank.camera, (folder.path() / "").string());
+    SettingsFile(folder.path()).loadStartupSettings(tank.random, tank.settings, tank.camera);
+    tank.scene.setUp(tank.random, tank.settings, (folder.path() / "").string());
     const ScreenSize screen{width, height};
     refillPellets(tank.scene.scene().pellets(), tank.random);
     // Past the help text's 100 frames, and into the tank's normal swimming.

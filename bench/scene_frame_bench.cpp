@@ -31,7 +31,7 @@ void BM_SceneFrame(benchmark::State& state) {
     AquariumSettings settings;
     fullTankSettings(settings);
     CameraValues camera;
-    scene.setUpLoaded(random, settings);
+    scene.setUp(random, settings);
     const FrameInputs inputs;
     refillPellets(scene.pellets(), random);
     // Let the tank settle into its normal swimming before measuring.

@@ -66,8 +66,8 @@ int main(int argc, char** argv) {
     quillmere::AquariumSettings settings;
     quillmere::CameraValues camera;
     quillmere::Scene scene(random);
-    quillmere::SettingsFile file(dir);
-    scene.setUp(random, file, settings, camera);
+    quillmere::SettingsFile(dir).loadStartupSettings(random, settings, camera);
+    scene.setUp(random, settings);
 
     const quillmere::FrameInputs inputs;
     std::printf("frame,peak_kib,resident_kib\n");

@@ -107,8 +107,10 @@ void CAquariumView::SetupScene() {
     ReadScreenMetrics();
     ChooseDrawRate();
     StartPictureLoader();
-    if (!m_tank.setUp(m_state.random, m_services.settingsFile, m_state.settings, m_state.camera,
-                      m_services.assetFolder)) {
+    // The view owns the settings file: the start-up load repairs it, and the tank is set up from what
+    // it read.
+    m_services.settingsFile.loadStartupSettings(m_state.random, m_state.settings, m_state.camera);
+    if (!m_tank.setUp(m_state.random, m_state.settings, m_services.assetFolder)) {
         wxMessageBox("MAP SIZE ERROR", "Quillmere", wxOK, GetParent());
     }
     CreateDialogs();
@@ -408,17 +410,16 @@ void CAquariumView::UpdateCursor() {
     SetCursor(m_mode == ID_MODE_IDLE ? m_hiddenCursor : *wxSTANDARD_CURSOR);
 }
 
-// The Add/Delete Fish dialog, modal. Its saves reach the record each frame reads, so the tank follows the
-// counts while it is open.
+// The Add/Delete Fish dialog, modal; it hands its counts to the tank through the view's TankLink, so
+// the tank follows them while it is open.
 void CAquariumView::RunFishDialog() {
-    FishDialog dialog(wxGetTopLevelParent(this), m_state.random, m_services.settingsFile, m_state.settings);
+    FishDialog dialog(wxGetTopLevelParent(this), *this, m_state.random, m_services.settingsFile);
     dialog.ShowModal();
 }
 
 // The Aquarium Settings dialog, modal; it reaches the tank through the view's TankLink.
 void CAquariumView::RunSettingsDialog() {
-    AquariumSettingsDialog dialog(wxGetTopLevelParent(this), *this, m_services.settingsFile,
-                                  m_state.settings);
+    AquariumSettingsDialog dialog(wxGetTopLevelParent(this), *this, m_services.settingsFile);
     dialog.ShowModal();
 }
 

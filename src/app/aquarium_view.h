@@ -49,6 +49,8 @@ public:
     void setTuneVolume(int yinliang) override;
     float tintPhase() const override;
     void resumeTintPhase(float phase) override;
+    void applySettings(const AquariumSettings& values) override;
+    void applyFishCounts(const std::array<int, FishKindCount>& counts) override;
     PictureId requestPicture(const std::string& path) override;
     void releasePicture(PictureId picture) override;
     std::vector<PictureOutcome> takePictureOutcomes() override;

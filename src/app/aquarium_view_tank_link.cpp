@@ -4,8 +4,8 @@
 
 #include <utility>
 
-// The view's side of TankLink: the dialogs reach the camera, the tune, the tint's cycle and the user's
-// pictures only through these.
+// The view's side of TankLink: the dialogs reach the camera, the tune, the tint's cycle, the user's
+// pictures, the settings and the fish counts only through these.
 namespace quillmere {
 
 CameraValues CAquariumView::liveCamera() const {
@@ -26,6 +26,15 @@ float CAquariumView::tintPhase() const {
 
 void CAquariumView::resumeTintPhase(float phase) {
     resumeFrontTint(m_tank.scene().frontTint(), phase);
+}
+
+// The record every frame reads (RenderFrame hands it to the tank), so the next frame shows the change.
+void CAquariumView::applySettings(const AquariumSettings& values) {
+    takeDialogSettings(m_state.settings, values);
+}
+
+void CAquariumView::applyFishCounts(const std::array<int, FishKindCount>& counts) {
+    takeFishCounts(m_state.settings, counts);
 }
 
 // Pictures are read and prepared by the loader's workers and uploaded by the frame's ticks; without a

@@ -5,13 +5,12 @@
 
 namespace quillmere {
 
-bool AquariumScene::setUp(Random& random, SettingsFile& file, AquariumSettings& settings,
-                          CameraValues& camera, const std::string& assetFolder) {
+bool AquariumScene::setUp(Random& random, const AquariumSettings& settings, const std::string& assetFolder) {
     m_renderer.emplace();
     m_renderer->CreateOutlineFont();
     ApplyFixedGlState();
     m_renderer->LoadBackdropAndFishSkins(assetFolder);
-    const bool gridBuilt = m_scene.setUp(random, file, settings, camera);
+    const bool gridBuilt = m_scene.setUp(random, settings);
     // Loading a texture draws nothing from the generator, so the sprite may follow the bubble set-up.
     m_renderer->LoadBubbleSprite(assetFolder);
     m_renderer->CompilePelletDisc();
@@ -23,7 +22,7 @@ bool AquariumScene::setUpWithoutFiles(Random& random, const AquariumSettings& se
     m_renderer.emplace();
     ApplyFixedGlState();
     m_renderer->LoadBackdropAndFishSkins(std::nullopt);
-    const bool gridBuilt = m_scene.setUpLoaded(random, settings);
+    const bool gridBuilt = m_scene.setUp(random, settings);
     m_renderer->LoadBubbleSprite(std::nullopt);
     m_renderer->CompilePelletDisc();
     ApplyStartupFog();

@@ -5,7 +5,6 @@
 #include "render/scene_renderer.h"
 #include "scene/scene.h"
 #include "settings/aquarium_settings.h"
-#include "settings/settings_file.h"
 
 #include <optional>
 #include <string>
@@ -19,12 +18,12 @@ public:
     // Constructing the scene makes its 50 fish, which draw from the generator before any set-up.
     explicit AquariumScene(Random& random) : m_scene(random) {}
 
-    // The whole set-up once the context is current, in order: the help text's font, the fixed GL
-    // state, the built-in backdrop and fish skins, the start-up settings, the floor grid, the fish with
-    // the bubbles and their sprite, the pellets, and the start-up fog. Returns false when the floor grid
-    // reported "MAP SIZE ERROR"; what exists by then is still drawn.
-    bool setUp(Random& random, SettingsFile& file, AquariumSettings& settings, CameraValues& camera,
-               const std::string& assetFolder);
+    // The whole set-up once the context is current and the start-up settings are loaded
+    // (SettingsFile::loadStartupSettings), in order: the help text's font, the fixed GL state, the
+    // built-in backdrop and fish skins, the floor grid, the fish with the bubbles and their sprite, the
+    // pellets, and the start-up fog. Returns false when the floor grid reported "MAP SIZE ERROR"; what
+    // exists by then is still drawn.
+    bool setUp(Random& random, const AquariumSettings& settings, const std::string& assetFolder);
 
     // The screen saver's set-up, which touches no file: the settings were read beforehand without
     // writing (SettingsFile::readStartupSettings), the built-in pictures come from memory and there is

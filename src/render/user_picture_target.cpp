@@ -11,7 +11,7 @@ namespace {
 
 // The camera's eye is at cameraZoom - 3, and the automatic sweep turns back one step past the far end
 // of the zoom slider.
-constexpr double NearestEyeZ = -MaxViewNearFar * 0.01 - 0.03 - 3.0;
+constexpr double NearestEyeZ = -rangeOf(&AquariumSettings::viewNearFar).max * 0.01 - 0.03 - 3.0;
 
 int nearestPowerOfTwo(double pixels) {
     if (!(pixels >= 1.0))

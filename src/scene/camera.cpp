@@ -8,9 +8,10 @@ void UpdateCamera(CameraState& camera, const AquariumSettings& settings, CameraV
     if (settings.autoViews == 0) {
         // A value from outside the sliders' ranges (a hand-edited file) would put the camera far
         // outside the tank; it stops at the slider's end instead.
-        camera.eyeX =
-            static_cast<float>(std::clamp(values.liveLeftRight, 0, MaxViewLeftRight)) * 0.01f - 35.0f;
-        camera.cameraZoom = -static_cast<float>(std::clamp(values.liveNearFar, 0, MaxViewNearFar)) * 0.01f;
+        constexpr ValueRange LeftRight = rangeOf(&AquariumSettings::viewLeftRight);
+        constexpr ValueRange NearFar = rangeOf(&AquariumSettings::viewNearFar);
+        camera.eyeX = static_cast<float>(clampTo(values.liveLeftRight, LeftRight)) * 0.01f - 35.0f;
+        camera.cameraZoom = -static_cast<float>(clampTo(values.liveNearFar, NearFar)) * 0.01f;
         return;
     }
 

@@ -1,5 +1,7 @@
 #include "scene/front_tint.h"
 
+#include "core/color_ref.h"
+
 #include <cmath>
 
 namespace quillmere {
@@ -18,11 +20,10 @@ void resumeFrontTint(FrontTintState& state, float phase) {
 BackdropTint ApplyFrontTint(FrontTintState& state, const AquariumSettings& settings) {
     BackdropTint tint;
     if (settings.frontFixed != 0) {
-        const ColorRef c = settings.frontColor;
+        const Rgb c = rgbFromColorRef(settings.frontColor);
         tint.set = true;
-        tint.colour =
-            TintColour{static_cast<float>(c & 0xFF) / 255.0f, static_cast<float>((c >> 8) & 0xFF) / 255.0f,
-                       static_cast<float>((c >> 16) & 0xFF) / 255.0f};
+        tint.colour = TintColour{static_cast<float>(c.red) / 255.0f, static_cast<float>(c.green) / 255.0f,
+                                 static_cast<float>(c.blue) / 255.0f};
     }
     if (settings.frontAutoGradual == 1) {
         if (!state.started) {

@@ -12,16 +12,25 @@ template <std::size_t... Slot> FishSlots makeFish(Random& random, std::index_seq
     return FishSlots{((void)Slot, Fish(random))...};
 }
 
+// Both keys run against their names. Start-up repairs them; a record filled elsewhere is held to the
+// same ranges here.
+// "LIGHTQIANGDU": 0 is full light, each step darker, 100 dark.
+float lightIntensity(const AquariumSettings& settings) {
+    constexpr ValueRange Range = rangeOf(&AquariumSettings::light);
+    return static_cast<float>(Range.max - clampTo(settings.light, Range)) * 0.01f;
+}
+
+// "FOGNONGDU": 25 is no fog, each step denser, 0 the densest.
+float fogDensity(const AquariumSettings& settings) {
+    constexpr ValueRange Range = rangeOf(&AquariumSettings::fog);
+    return static_cast<float>(Range.max - clampTo(settings.fog, Range)) * 0.0005f;
+}
+
 } // namespace
 
 Scene::Scene(Random& random) : m_fish(makeFish(random, std::make_index_sequence<FishSlotCount>{})) {}
 
-bool Scene::setUp(Random& random, SettingsFile& file, AquariumSettings& settings, CameraValues& camera) {
-    file.loadStartupSettings(random, settings, camera);
-    return setUpLoaded(random, settings);
-}
-
-bool Scene::setUpLoaded(Random& random, const AquariumSettings& settings) {
+bool Scene::setUp(Random& random, const AquariumSettings& settings) {
     const int width = static_cast<int>(m_tankBox.right - m_tankBox.left);
     const bool gridBuilt = m_terrain.BuildTerrainGrid(width, -static_cast<int>(m_tankBox.back), 1);
 
@@ -36,7 +45,8 @@ bool Scene::setUpLoaded(Random& random, const AquariumSettings& settings) {
 
 int Scene::bubbleAmount(const AquariumSettings& settings) const {
     // Bounded first, so that no setting can overflow the subtraction; the pool holds 1000 at most anyway.
-    return MaxBubbleSetting - std::clamp(settings.bubbleSetting, 0, MaxBubbleSetting);
+    constexpr ValueRange Range = rangeOf(&AquariumSettings::bubbleSetting);
+    return Range.max - clampTo(settings.bubbleSetting, Range);
 }
 
 void Scene::setUpBubbles(Random& random, const AquariumSettings& settings) {
@@ -56,10 +66,8 @@ const SceneFrame& Scene::frame(Random& random, const AquariumSettings& settings,
     UpdateCamera(m_camera, settings, camera);
     out.eyeX = m_camera.eyeX;
     out.cameraZoom = m_camera.cameraZoom;
-    // Start-up repairs both; a record filled elsewhere is held to the same ranges here.
-    out.lightIntensity =
-        static_cast<float>(MaxLightSetting - std::clamp(settings.light, 0, MaxLightSetting)) * 0.01f;
-    out.fogDensity = static_cast<float>(MaxFogSetting - std::clamp(settings.fog, 0, MaxFogSetting)) * 0.0005f;
+    out.lightIntensity = lightIntensity(settings);
+    out.fogDensity = fogDensity(settings);
 
     out.bubblesDrawn = settings.background == 0;
     out.bubbleCount = 0;

@@ -13,7 +13,6 @@
 #include "scene/scene_frame.h"
 #include "scene/terrain_grid.h"
 #include "settings/aquarium_settings.h"
-#include "settings/settings_file.h"
 
 namespace quillmere {
 
@@ -29,12 +28,10 @@ public:
     // Makes the 50 fish slots, each drawing its mouth toggle period and its idle counter.
     explicit Scene(Random& random);
 
-    // The set-up after the fish exist: start-up settings load, floor grid, bubbles and fish placement,
-    // pellet reset. Returns false when the floor grid reported "MAP SIZE ERROR".
-    bool setUp(Random& random, SettingsFile& file, AquariumSettings& settings, CameraValues& camera);
-
-    // The set-up from settings already loaded: floor grid, bubbles and fish placement, pellet reset.
-    bool setUpLoaded(Random& random, const AquariumSettings& settings);
+    // The set-up after the fish exist, from the start-up settings the caller loaded (and repaired in
+    // its file, when it owns one): floor grid, bubbles and fish placement, pellet reset. Returns false
+    // when the floor grid reported "MAP SIZE ERROR".
+    bool setUp(Random& random, const AquariumSettings& settings);
 
     // One frame: camera, light and fog, bubbles, custom backdrop tint, every drawn fish with its food
     // reactions, avoidance and snapshot, the vertical separation, built-in backdrop tint, pellets and

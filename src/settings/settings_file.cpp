@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace quillmere {
 namespace {
@@ -37,52 +38,49 @@ void writePaths(ProfileDocument& doc, std::string_view section, std::string_view
     doc.writeList(section, listKey, values);
 }
 
-std::string valueText(const AquariumKey& key, const AquariumSettings& values, int index) {
-    AquariumSettings copy = values;
-    if (const float* phase = phaseField(copy, index))
-        return formatProfileFloat(*phase);
-    const int value = *integerField(copy, index);
+std::string valueText(const AquariumKey& key, const AquariumSettings& values) {
+    if (key.field.phase)
+        return formatProfileFloat(values.*key.field.phase);
+    const int value = values.*key.field.number;
     if (key.format == ValueFormat::Flag)
         return flagText(value != 0);
     return formatProfileInt(value);
 }
 
+// The value the start-up load keeps for a key read as `text`, and what it writes back, if anything.
+struct StartupValue {
+    int value;
+    std::optional<std::string> repair;
+};
+
+StartupValue startupValue(const AquariumKey& key, const std::string& text) {
+    const bool missing = text.empty();
+    const int read = parseProfileInt(text);
+    const std::string defaultText = missing && !key.missingText.empty() ? std::string(key.missingText)
+                                                                        : formatProfileInt(key.defaultValue);
+    switch (key.repair) {
+    case Repair::Fixed:
+        return {key.defaultValue, defaultText};
+    case Repair::WhenMissing:
+        if (missing)
+            return {key.defaultValue, defaultText};
+        break;
+    case Repair::WhenOutOfRange:
+        if (missing || read < key.range->min || read > key.range->max)
+            return {key.defaultValue, defaultText};
+        break;
+    }
+    return {read, std::nullopt};
+}
+
 // Fills the record from doc and writes the repaired and missing keys back into doc.
 void applyStartupRules(ProfileDocument& doc, Random& random, AquariumSettings& settings,
                        CameraValues& camera) {
-    for (int index = 0; index < AquariumKeyCount; ++index) {
-        const AquariumKey& key = AquariumKeys[index];
-        const std::string text = doc.read(AquariumSection, key.name);
-        const bool missing = text.empty();
-        const int read = parseProfileInt(text);
-        int value = missing ? key.defaultValue : read;
-        switch (key.rule) {
-        case StartupRule::Forced:
-        case StartupRule::ReadForced:
-            value = key.forced;
-            doc.write(AquariumSection, key.name, formatProfileInt(value));
-            break;
-        case StartupRule::Default:
-        case StartupRule::Phase:
-        case StartupRule::CameraView:
-            if (missing)
-                doc.write(AquariumSection, key.name, formatProfileInt(value));
-            break;
-        case StartupRule::Volume:
-            if (missing)
-                doc.write(AquariumSection, key.name, DefaultVolumeText);
-            break;
-        case StartupRule::Ranged:
-            if (missing || read < key.min || read > key.max) {
-                value = key.defaultValue;
-                doc.write(AquariumSection, key.name, formatProfileInt(value));
-            }
-            break;
-        }
-        if (float* phase = phaseField(settings, index))
-            *phase = static_cast<float>(value);
-        else
-            *integerField(settings, index) = value;
+    for (const AquariumKey& key : AquariumKeys) {
+        const StartupValue startup = startupValue(key, doc.read(AquariumSection, key.name));
+        if (startup.repair)
+            doc.write(AquariumSection, key.name, *startup.repair);
+        key.field.store(settings, startup.value);
     }
     camera.liveLeftRight = settings.viewLeftRight;
     camera.liveNearFar = settings.viewNearFar;
@@ -119,23 +117,16 @@ void SettingsFile::readStartupSettings(Random& random, AquariumSettings& setting
 std::array<std::string, AquariumKeyCount> SettingsFile::readAquariumSettings() {
     const ProfileDocument doc = m_file.load();
     std::array<std::string, AquariumKeyCount> texts;
-    for (int index = 0; index < AquariumKeyCount; ++index)
+    for (std::size_t index = 0; index < AquariumKeys.size(); ++index)
         texts[index] = doc.read(AquariumSection, AquariumKeys[index].name);
     return texts;
 }
 
-void SettingsFile::saveAquariumSettings(const AquariumSettings& values, AquariumSettings& settings,
-                                        SaveDurability durability) {
+void SettingsFile::saveAquariumSettings(const AquariumSettings& values, SaveDurability durability) {
     ProfileDocument doc = m_file.load();
-    for (int index = 0; index < AquariumKeyCount; ++index)
-        doc.write(AquariumSection, AquariumKeys[index].name, valueText(AquariumKeys[index], values, index));
+    for (const AquariumKey& key : AquariumKeys)
+        doc.write(AquariumSection, key.name, valueText(key, values));
     m_file.save(doc, durability);
-
-    const std::array<int, FishKindCount> counts = settings.fishCount;
-    settings = values;
-    settings.fishCount = counts;
-    settings.lockFrontPhase = 0.0f;
-    settings.lockBackPhase = 0.0f;
 }
 
 std::array<int, FishKindCount> SettingsFile::loadFishCounts() {
@@ -146,15 +137,11 @@ std::array<int, FishKindCount> SettingsFile::loadFishCounts() {
     return counts;
 }
 
-void SettingsFile::saveFishCounts(const std::array<int, FishKindCount>& counts, AquariumSettings& settings) {
+void SettingsFile::saveFishCounts(const std::array<int, FishKindCount>& counts) {
     ProfileDocument doc = m_file.load();
-    std::array<int, FishKindCount> cut{};
-    for (int kind = 0; kind < FishKindCount; ++kind) {
+    for (int kind = 0; kind < FishKindCount; ++kind)
         doc.write(FishSection, fishKey(kind), formatProfileInt(counts[kind]));
-        cut[kind] = std::min(counts[kind], MaxFishPerKind);
-    }
     m_file.save(doc);
-    settings.fishCount = cut;
 }
 
 ImageListState SettingsFile::loadImageList() {

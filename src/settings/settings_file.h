@@ -62,10 +62,10 @@ public:
     // The texts of the 27 keys of "Aquarium Settings" in file order ("" when missing); writes nothing.
     std::array<std::string, AquariumKeyCount> readAquariumSettings();
 
-    // Writes the 27 keys from the dialog's values, then copies them into the record
-    // (all but the fish counts; the two phases become 0 there). The dialog's 100 ms timer saves lazily:
-    // the file is replaced only when its text changes, without waiting for the disk.
-    void saveAquariumSettings(const AquariumSettings& values, AquariumSettings& settings,
+    // Writes the 27 keys from the dialog's values; the running tank takes them through TankLink. The
+    // dialog's 100 ms timer saves lazily: the file is replaced only when its text changes, without
+    // waiting for the disk.
+    void saveAquariumSettings(const AquariumSettings& values,
                               SaveDurability durability = SaveDurability::Durable);
 
     // Makes what lazy saves wrote reach the disk: on the dialog's close and at program exit.
@@ -74,8 +74,8 @@ public:
     // Fish0 to Fish14 as integers; a missing key gives 0 and nothing is written.
     std::array<int, FishKindCount> loadFishCounts();
 
-    // Writes Fish0 to Fish14 and copies the counts, each cut to 50, into the record.
-    void saveFishCounts(const std::array<int, FishKindCount>& counts, AquariumSettings& settings);
+    // Writes Fish0 to Fish14 as given; the running tank takes them through TankLink.
+    void saveFishCounts(const std::array<int, FishKindCount>& counts);
 
     ImageListState loadImageList();
     void saveImageList(const ImageListState& state);

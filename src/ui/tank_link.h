@@ -3,6 +3,7 @@
 #include "core/picture_id.h"
 #include "settings/aquarium_settings.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,13 @@ public:
     // Starts the light-colour cycle from a stored phase when it has not run yet. A cycle already
     // running keeps its place, so opening the settings dialog never changes the backdrop's colour.
     virtual void resumeTintPhase(float phase) = 0;
+
+    // The settings and fish dialogs change the tank only through these, and save the same change
+    // through SettingsFile, which only writes the file.
+    // Every key of "Aquarium Settings" as the settings dialog holds them (takeDialogSettings).
+    virtual void applySettings(const AquariumSettings& values) = 0;
+    // The fish dialog's per-kind counts (takeFishCounts).
+    virtual void applyFishCounts(const std::array<int, FishKindCount>& counts) = 0;
 
     // Starts loading a picture the user chose, away from the frame's thread; the id comes back at once
     // and takePictureOutcomes() later says how the load ended. A released picture gives its texture

@@ -35,18 +35,28 @@ bool within(int value, int min, int max) {
     return value >= min && value <= max;
 }
 
+bool within(int value, ValueRange range) {
+    return within(value, range.min, range.max);
+}
+
 // The running tank as the settings form sees it.
 class QuietTank : public TankLink {
 public:
     CameraValues liveCamera() const override { return {1234, 567}; }
     void setLiveCamera(const CameraValues&) override {}
-    void setTuneVolume(int yinliang) override { check(within(yinliang, VolumeRange.min, VolumeRange.max)); }
+    void setTuneVolume(int yinliang) override { check(within(yinliang, rangeOf(&AquariumSettings::volume))); }
     float tintPhase() const override { return 0.0f; }
     void resumeTintPhase(float) override {}
+    void applySettings(const AquariumSettings& values) override { takeDialogSettings(running, values); }
+    void applyFishCounts(const std::array<int, FishKindCount>& counts) override {
+        takeFishCounts(running, counts);
+    }
     PictureId requestPicture(const std::string&) override { return PictureId::NoPicture; }
     void releasePicture(PictureId) override {}
     std::vector<PictureOutcome> takePictureOutcomes() override { return {}; }
     bool tankRunning() const override { return true; }
+
+    AquariumSettings running;
 };
 
 // One folder for the whole run, removed when the fuzzer exits.
@@ -67,18 +77,17 @@ std::string fileText(const fs::path& path) {
 void checkStartupRecord(const AquariumSettings& s, const CameraValues& camera) {
     check(s.showWater == 0 && s.showLight == 0 && s.showTerra == 1);
     check(s.backFixed == 1 && s.backColor == 0 && s.backAutoGradual == 0);
-    check(within(s.fog, 0, MaxFogSetting) && within(s.light, 0, MaxLightSetting));
+    check(within(s.fog, rangeOf(&AquariumSettings::fog)) &&
+          within(s.light, rangeOf(&AquariumSettings::light)));
     for (const int count : s.fishCount)
         check(count <= MaxFishPerKind);
     check(camera.liveLeftRight == s.viewLeftRight && camera.liveNearFar == s.viewNearFar);
 }
 
 void checkFormValues(const AquariumSettings& s) {
-    check(within(s.volume, VolumeRange.min, VolumeRange.max));
-    check(within(s.bubbleSetting, BubbleRange.min, BubbleRange.max));
-    check(within(s.fog, FogRange.min, FogRange.max) && within(s.light, LightRange.min, LightRange.max));
-    check(within(s.viewLeftRight, LeftRightRange.min, LeftRightRange.max));
-    check(within(s.viewNearFar, NearFarRange.min, NearFarRange.max));
+    for (const AquariumKey& key : AquariumKeys)
+        if (key.range)
+            check(within(s.*key.field.number, *key.range));
     check(within(s.autoViews, 0, 1) && within(s.showTerra, 0, 1) && within(s.lockFront, 0, 1));
 }
 
@@ -130,19 +139,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     file.readKeepScreenOn();
 
     QuietTank tank;
-    SettingsForm form(tank, file, record);
+    tank.running = record;
+    SettingsForm form(tank, file);
     form.open();
     const std::optional<int> preview = form.previewIndex();
     check(!preview || within(*preview, 0, 3));
     form.tick(size % 2 == 0);
     form.close(size % 3 == 0);
-    checkFormValues(record);
+    checkFormValues(tank.running);
 
     FishCounts counts;
     counts.load(file.loadFishCounts());
     checkFishCounts(counts, random);
-    file.saveFishCounts(counts.counts(), record);
-    for (const int count : record.fishCount)
+    file.saveFishCounts(counts.counts());
+    tank.applyFishCounts(counts.counts());
+    for (const int count : tank.running.fishCount)
         check(within(count, 0, MaxFishPerKind));
 
     // Each row of a stored list costs a pass over the file, so a count in the hundreds (the cap is 1000,

@@ -46,7 +46,7 @@ protected:
         ApplyFixedGlState();
         m_renderer->LoadBackdropAndFishSkins(m_assetFolder);
         m_scene = std::make_unique<Scene>(m_random);
-        ASSERT_TRUE(m_scene->setUpLoaded(m_random, m_settings));
+        ASSERT_TRUE(m_scene->setUp(m_random, m_settings));
         m_renderer->LoadBubbleSprite(m_assetFolder);
         m_renderer->CompilePelletDisc();
         ApplyStartupFog();

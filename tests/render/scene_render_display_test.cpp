@@ -304,7 +304,7 @@ TEST_F(RenderedScene, NoFishWithAllCountsZeroAndFishWhereTheSceneDrawsThem) {
 
     m_settings.fishCount[4] = 1;
     m_scene = std::make_unique<Scene>(m_random);
-    ASSERT_TRUE(m_scene->setUpLoaded(m_random, m_settings));
+    ASSERT_TRUE(m_scene->setUp(m_random, m_settings));
     Fish& fish = m_scene->fish()[0];
     fish.x = 3.0f;
     fish.y = -2.0f;
@@ -348,7 +348,7 @@ TEST_F(RenderedScene, EarlyStopFrameDrawsWithNothingCreated) {
     m_renderer = std::make_unique<SceneRenderer>();
     m_settings.fishCount[0] = 5;
     m_scene = std::make_unique<Scene>(m_random);
-    ASSERT_TRUE(m_scene->setUpLoaded(m_random, m_settings));
+    ASSERT_TRUE(m_scene->setUp(m_random, m_settings));
     m_scene->pellets()[0].Drop(0.0f, 0.0f, -50.0f, m_random);
     m_scene->pellets()[0].active = true;
     render(3);

@@ -1,4 +1,5 @@
 #include "scene/scene.h"
+#include "settings/settings_file.h"
 
 #include "scene_fixture.h"
 
@@ -18,8 +19,8 @@ class SceneTest : public testing_support::SettingsFolder {
 protected:
     // Scene made, then the set-up with the settings file of the folder.
     void start() {
-        SettingsFile file(m_folder);
-        m_scene.setUp(m_random, file, m_settings, m_camera);
+        SettingsFile(m_folder).loadStartupSettings(m_random, m_settings, m_camera);
+        m_scene.setUp(m_random, m_settings);
     }
     const SceneFrame& frame(bool ownImageOn = false) {
         return m_scene.frame(m_random, m_settings, m_camera, FrameInputs{ownImageOn});
@@ -275,8 +276,8 @@ TEST_F(SceneTest, SameSettingsGiveTheSameTankFrameForFrame) {
     Scene other(otherRandom);
     AquariumSettings otherSettings;
     CameraValues otherCamera;
-    SettingsFile file(m_folder);
-    other.setUp(otherRandom, file, otherSettings, otherCamera);
+    SettingsFile(m_folder).loadStartupSettings(otherRandom, otherSettings, otherCamera);
+    other.setUp(otherRandom, otherSettings);
     for (int k = 0; k < 1200; ++k) {
         frame();
         other.frame(otherRandom, otherSettings, otherCamera, FrameInputs{});

@@ -3,7 +3,7 @@
 
 #include "scene/scene.h"
 #include "settings/profile_document.h"
-#include "settings/settings_keys.h"
+#include "settings/settings_file.h"
 
 #include "scene_fixture.h"
 
@@ -56,8 +56,8 @@ protected:
         Scene scene(random);
         AquariumSettings settings;
         CameraValues camera;
-        SettingsFile file(m_folder);
-        scene.setUp(random, file, settings, camera);
+        SettingsFile(m_folder).loadStartupSettings(random, settings, camera);
+        scene.setUp(random, settings);
         dialogChange(settings);
         camera.liveLeftRight = settings.viewLeftRight;
         camera.liveNearFar = settings.viewNearFar;
@@ -92,14 +92,11 @@ TEST_F(SettingsExtremesTest, EveryIntegerKeyOfTheFileAtItsExtremes) {
 TEST_F(SettingsExtremesTest, EveryIntegerFieldOfTheRecordAtItsExtremes) {
     writeSettings(completeSettings(fishKeys({3, 3, 3})));
     for (const int extreme : Extremes) {
-        for (int index = 0; index < AquariumKeyCount; ++index) {
-            const std::string key(AquariumKeys[index].name);
+        for (const AquariumKey& row : AquariumKeys) {
+            const std::string key(row.name);
             runTank(
                 [&](AquariumSettings& settings) {
-                    if (int* field = integerField(settings, index))
-                        *field = extreme;
-                    else
-                        *phaseField(settings, index) = static_cast<float>(extreme);
+                    row.field.store(settings, extreme);
                     if (key.starts_with("VIEWS"))
                         settings.autoViews = 0;
                 },

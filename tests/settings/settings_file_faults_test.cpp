@@ -66,7 +66,7 @@ protected:
     fs::path iniPath() const { return m_folder / "QuillmereSet.ini"; }
 
     // Start-up followed by a save of each kind, as a run with the dialogs would make; returns what
-    // went to standard error. The record is left as the dialog's save made it, startedOn as start-up did.
+    // went to standard error. The record is left as the dialogs made it, startedOn as start-up did.
     std::string runWithSaves(SettingsFile& file, AquariumSettings& settings,
                              AquariumSettings* startedOn = nullptr) {
         testing::internal::CaptureStderr();
@@ -77,9 +77,11 @@ protected:
             *startedOn = settings;
         AquariumSettings values = settings;
         values.fog = 3;
-        file.saveAquariumSettings(values, settings, SaveDurability::Lazy);
-        file.saveAquariumSettings(values, settings);
-        file.saveFishCounts({}, settings);
+        file.saveAquariumSettings(values, SaveDurability::Lazy);
+        file.saveAquariumSettings(values);
+        takeDialogSettings(settings, values);
+        file.saveFishCounts({});
+        takeFishCounts(settings, {});
         file.saveMusicList({});
         file.flushToDisk();
         return testing::internal::GetCapturedStderr();

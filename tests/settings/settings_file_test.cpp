@@ -64,20 +64,13 @@ TEST_F(SettingsFileTest, FirstStartWritesEveryKeyWithItsDefault) {
     CameraValues camera{123, 456};
     SettingsFile(m_folder).loadStartupSettings(random, settings, camera);
 
-    const std::pair<const char*, const char*> expected[] = {
-        {"Show Water", "0"},          {"Show Light", "0"},          {"Show Terra", "1"},
-        {"FRONT GUDING", "1"},        {"FRONTCOLOR", "16777215"},   {"FRONT MANJIANBIAN", "0"},
-        {"FRONT COLOR1", "16777215"}, {"FRONT COLOR2", "16777215"}, {"FRONT AUTOJIANBIAN", "0"},
-        {"CHECK LOCKFORE", "0"},      {"LOCKFORE ROT", "0"},        {"BACK GUDING", "1"},
-        {"BACKCOLOR", "0"},           {"BACK MANJIANBIAN", "0"},    {"BACK COLOR1", "65280"},
-        {"BACK COLOR2", "0"},         {"BACK AUTOJIANBIAN", "0"},   {"CHECK LOCKBACK", "0"},
-        {"LOCKBACK ROT", "0"},        {"YINLIANG", "32767.5"},      {"QIPAONUM", "100"},
-        {"BACKGROUND", "0"},          {"FOGNONGDU", "25"},          {"LIGHTQIANGDU", "0"},
-        {"CHECK VIEWS", "1"},         {"VIEWSLEFTRIGHT", "0"},      {"VIEWSNEARFAR", "0"},
-    };
+    // Every key in the table's order, with its default (the table test checks each row's text).
     std::string expectedText = "[Aquarium Settings]\n";
-    for (const auto& [key, value] : expected)
-        expectedText += std::string(key) + "=" + value + "\n";
+    for (const AquariumKey& key : AquariumKeys)
+        expectedText +=
+            std::string(key.name) + "=" +
+            (key.missingText.empty() ? std::to_string(key.defaultValue) : std::string(key.missingText)) +
+            "\n";
     expectedText += "[Fish Number]\n";
     for (int kind = 0; kind < FishKindCount; ++kind) {
         const int count = expectedDraws.next() % 4;
@@ -87,13 +80,6 @@ TEST_F(SettingsFileTest, FirstStartWritesEveryKeyWithItsDefault) {
     EXPECT_EQ(readIni(), expectedText);
     EXPECT_EQ(random.state(), expectedDraws.state()) << "exactly one draw per missing fish key";
 
-    EXPECT_EQ(settings.showTerra, 1);
-    EXPECT_EQ(settings.frontColor, 16777215);
-    EXPECT_EQ(settings.backColor1, 65280);
-    EXPECT_EQ(settings.volume, 32767);
-    EXPECT_EQ(settings.bubbleSetting, 100);
-    EXPECT_EQ(settings.fog, 25);
-    EXPECT_EQ(settings.autoViews, 1);
     EXPECT_EQ(camera.liveLeftRight, 0);
     EXPECT_EQ(camera.liveNearFar, 0);
 }
@@ -110,30 +96,12 @@ TEST_F(SettingsFileTest, StartUpRepairsTheKeysItOwns) {
     const AquariumSettings settings = startUp(&camera);
     const ProfileDocument file = doc();
 
-    EXPECT_EQ(settings.showWater, 0);
-    EXPECT_EQ(settings.showLight, 0);
-    EXPECT_EQ(settings.showTerra, 1);
-    EXPECT_EQ(file.read("Aquarium Settings", "Show Water"), "0");
-    EXPECT_EQ(file.read("Aquarium Settings", "Show Light"), "0");
-    EXPECT_EQ(file.read("Aquarium Settings", "Show Terra"), "1");
-
-    EXPECT_EQ(settings.backFixed, 1);
-    EXPECT_EQ(settings.backColor, 0);
-    EXPECT_EQ(settings.backAutoGradual, 0);
-    EXPECT_EQ(file.read("Aquarium Settings", "BACK GUDING"), "1");
-    EXPECT_EQ(file.read("Aquarium Settings", "BACKCOLOR"), "0");
-    EXPECT_EQ(file.read("Aquarium Settings", "BACK AUTOJIANBIAN"), "0");
-
     EXPECT_FLOAT_EQ(settings.lockFrontPhase, 123.0f);
     EXPECT_EQ(file.read("Aquarium Settings", "LOCKFORE ROT"), "123.456000")
         << "a present phase is not rewritten";
     EXPECT_EQ(settings.volume, 32767);
     EXPECT_EQ(file.read("Aquarium Settings", "YINLIANG"), "32767.5");
 
-    EXPECT_EQ(settings.fog, 25);
-    EXPECT_EQ(file.read("Aquarium Settings", "FOGNONGDU"), "25");
-    EXPECT_EQ(settings.light, 0);
-    EXPECT_EQ(file.read("Aquarium Settings", "LIGHTQIANGDU"), "0");
     EXPECT_EQ(settings.bubbleSetting, -40) << "only fog and light are range-checked";
 
     EXPECT_EQ(settings.viewLeftRight, 5000);
@@ -144,17 +112,48 @@ TEST_F(SettingsFileTest, StartUpRepairsTheKeysItOwns) {
     EXPECT_EQ(file.read("Fish Number", "Fish3"), "80");
 }
 
-TEST_F(SettingsFileTest, RangeEdgesOfFogAndLight) {
-    writeIni("[Aquarium Settings]\nFOGNONGDU=-1\nLIGHTQIANGDU=100\n");
-    AquariumSettings settings = startUp();
-    EXPECT_EQ(settings.fog, 25);
-    EXPECT_EQ(settings.light, 100);
-    EXPECT_EQ(doc().read("Aquarium Settings", "LIGHTQIANGDU"), "100");
+// Each row of the table: a value of its own saved by the dialog comes back at the next start, unless
+// the row's repair puts the default in its place; a value outside its range is repaired only where the
+// row says so, and the ends of the range are kept.
+TEST_F(SettingsFileTest, EveryKeyRoundTripsAndIsRepairedByItsRow) {
+    const auto fieldValue = [](const AquariumSettings& settings, const AquariumKey& key) {
+        return key.field.phase ? static_cast<int>(settings.*key.field.phase) : settings.*key.field.number;
+    };
+    AquariumSettings saved;
+    for (const AquariumKey& key : AquariumKeys) {
+        const int own = key.range                         ? key.range->min + 1
+                        : key.format == ValueFormat::Flag ? 1 - key.defaultValue
+                                                          : key.defaultValue + 7;
+        ASSERT_NE(own, key.defaultValue) << key.name;
+        key.field.store(saved, own);
+    }
+    SettingsFile(m_folder).saveAquariumSettings(saved);
+    const std::string written = readIni();
+    const AquariumSettings loaded = startUp();
+    for (const AquariumKey& key : AquariumKeys) {
+        const bool fixed = key.repair == Repair::Fixed;
+        EXPECT_EQ(fieldValue(loaded, key), fixed ? key.defaultValue : fieldValue(saved, key)) << key.name;
+        EXPECT_EQ(doc().read(AquariumSection, key.name),
+                  fixed ? std::to_string(key.defaultValue)
+                        : ProfileDocument::parse(written).read(AquariumSection, key.name))
+            << key.name;
+    }
 
-    writeIni("[Aquarium Settings]\nFOGNONGDU=0\nLIGHTQIANGDU=-1\n");
-    settings = startUp();
-    EXPECT_EQ(settings.fog, 0);
-    EXPECT_EQ(settings.light, 0);
+    for (const AquariumKey& key : AquariumKeys) {
+        if (!key.range)
+            continue;
+        for (const int value : {key.range->min - 1, key.range->min, key.range->max, key.range->max + 1}) {
+            const bool inside = value >= key.range->min && value <= key.range->max;
+            const bool repaired = !inside && key.repair == Repair::WhenOutOfRange;
+            writeIni("[Aquarium Settings]\n" + std::string(key.name) + "=" + std::to_string(value) + "\n");
+            const AquariumSettings settings = startUp();
+            EXPECT_EQ(fieldValue(settings, key), repaired ? key.defaultValue : value)
+                << key.name << "=" << value;
+            EXPECT_EQ(doc().read(AquariumSection, key.name),
+                      std::to_string(repaired ? key.defaultValue : value))
+                << key.name << "=" << value;
+        }
+    }
 }
 
 TEST_F(SettingsFileTest, PresentFishKeysDrawNothing) {
@@ -205,9 +204,8 @@ TEST_F(SettingsFileTest, UnknownContentSurvivesEverySave) {
     writeIni("; my notes\n[Aquarium Settings]\nMy Own Key=42\nFOGNONGDU=3\n[Plugins]\nfoo=bar\n");
     startUp();
     SettingsFile file(m_folder);
-    AquariumSettings record;
-    file.saveAquariumSettings(AquariumSettings{}, record);
-    file.saveFishCounts({}, record);
+    file.saveAquariumSettings(AquariumSettings{});
+    file.saveFishCounts({});
     file.saveImageList({});
     file.saveMusicList({});
     const std::string text = readIni();
@@ -215,7 +213,7 @@ TEST_F(SettingsFileTest, UnknownContentSurvivesEverySave) {
     EXPECT_NE(text.find("[Plugins]\nfoo=bar\n"), std::string::npos) << text;
 }
 
-TEST_F(SettingsFileTest, DialogSaveWritesAllKeysThenUpdatesTheRecord) {
+TEST_F(SettingsFileTest, DialogSaveWritesAllKeysAndTheTankTakesThem) {
     AquariumSettings values;
     values.frontColor = 255;
     values.lockFrontPhase = 12.6f;
@@ -225,9 +223,7 @@ TEST_F(SettingsFileTest, DialogSaveWritesAllKeysThenUpdatesTheRecord) {
     values.showWater = 1;
     values.fishCount.fill(9);
 
-    AquariumSettings record;
-    record.fishCount.fill(2);
-    SettingsFile(m_folder).saveAquariumSettings(values, record);
+    SettingsFile(m_folder).saveAquariumSettings(values);
 
     const ProfileDocument file = doc();
     EXPECT_EQ(file.read("Aquarium Settings", "FRONTCOLOR"), "255");
@@ -238,23 +234,25 @@ TEST_F(SettingsFileTest, DialogSaveWritesAllKeysThenUpdatesTheRecord) {
     EXPECT_EQ(file.read("Aquarium Settings", "Show Water"), "1");
     EXPECT_EQ(file.read("Aquarium Settings", "YINLIANG"), "32767");
 
+    const auto texts = SettingsFile(m_folder).readAquariumSettings();
+    for (std::size_t index = 0; index < AquariumKeys.size(); ++index)
+        EXPECT_EQ(texts[index], file.read(AquariumSection, AquariumKeys[index].name))
+            << AquariumKeys[index].name;
+
+    AquariumSettings record;
+    record.fishCount.fill(2);
+    takeDialogSettings(record, values);
     EXPECT_EQ(record.frontColor, 255);
     EXPECT_EQ(record.fog, 7);
     EXPECT_EQ(record.lockFrontPhase, 0.0f);
     EXPECT_EQ(record.lockBackPhase, 0.0f);
-    EXPECT_EQ(record.fishCount[0], 2) << "the dialog's save leaves the fish counts alone";
-
-    const auto texts = SettingsFile(m_folder).readAquariumSettings();
-    for (int index = 0; index < AquariumKeyCount; ++index)
-        EXPECT_FALSE(texts[index].empty()) << AquariumKeys[index].name;
-    EXPECT_EQ(texts[10], "12.600000");
+    EXPECT_EQ(record.fishCount[0], 2) << "the dialog's values leave the fish counts alone";
 }
 
 TEST_F(SettingsFileTest, LazySaveReplacesTheFileOnlyWhenItsTextChanges) {
     SettingsFile file(m_folder);
     AquariumSettings values;
-    AquariumSettings record;
-    file.saveAquariumSettings(values, record, SaveDurability::Lazy);
+    file.saveAquariumSettings(values, SaveDurability::Lazy);
     const auto inode = [this] {
         struct stat status {};
         EXPECT_EQ(::stat(iniPath().c_str(), &status), 0);
@@ -262,18 +260,18 @@ TEST_F(SettingsFileTest, LazySaveReplacesTheFileOnlyWhenItsTextChanges) {
     };
     const ino_t first = inode();
 
-    file.saveAquariumSettings(values, record, SaveDurability::Lazy);
+    file.saveAquariumSettings(values, SaveDurability::Lazy);
     EXPECT_EQ(inode(), first) << "an unchanged save leaves the file alone";
 
     values.lockFrontPhase = 42.5f;
-    file.saveAquariumSettings(values, record, SaveDurability::Lazy);
+    file.saveAquariumSettings(values, SaveDurability::Lazy);
     EXPECT_NE(inode(), first) << "a changed save replaces the file";
     EXPECT_EQ(doc().read("Aquarium Settings", "LOCKFORE ROT"), "42.500000");
     file.flushToDisk();
     EXPECT_EQ(doc().read("Aquarium Settings", "LOCKFORE ROT"), "42.500000");
 }
 
-TEST_F(SettingsFileTest, FishCountsRoundTripAndAreCutInMemory) {
+TEST_F(SettingsFileTest, FishCountsRoundTripAndTheTankCutsThem) {
     SettingsFile file(m_folder);
     EXPECT_EQ(file.loadFishCounts(), (std::array<int, FishKindCount>{}));
     EXPECT_FALSE(fs::exists(iniPath())) << "loading counts writes nothing";
@@ -281,9 +279,10 @@ TEST_F(SettingsFileTest, FishCountsRoundTripAndAreCutInMemory) {
     std::array<int, FishKindCount> counts{};
     counts[0] = 3;
     counts[3] = 80;
-    AquariumSettings record;
-    file.saveFishCounts(counts, record);
+    file.saveFishCounts(counts);
     EXPECT_EQ(file.loadFishCounts(), counts);
+    AquariumSettings record;
+    takeFishCounts(record, counts);
     EXPECT_EQ(record.fishCount[3], 50);
     EXPECT_EQ(record.fishCount[0], 3);
 }

@@ -41,9 +41,9 @@ int main(int argc, char** argv) {
     quillmere::AquariumSettings settings;
     quillmere::CameraValues camera;
     quillmere::AquariumScene tank(random);
-    quillmere::SettingsFile file(options.dir);
+    quillmere::SettingsFile(options.dir).loadStartupSettings(random, settings, camera);
     // The program's own view shows "MAP SIZE ERROR" and goes on drawing what exists; so does this.
-    if (!tank.setUp(random, file, settings, camera, (options.dir / "").string()))
+    if (!tank.setUp(random, settings, (options.dir / "").string()))
         std::fprintf(stderr, "quillmere-snapshot: MAP SIZE ERROR\n");
 
     const quillmere::CustomBackdropPicture picture;

@@ -86,8 +86,8 @@ int main(int argc, char** argv) {
     quillmere::AquariumSettings settings;
     quillmere::CameraValues camera;
     quillmere::Scene scene(random);
-    quillmere::SettingsFile file(options.dir);
-    scene.setUp(random, file, settings, camera);
+    quillmere::SettingsFile(options.dir).loadStartupSettings(random, settings, camera);
+    scene.setUp(random, settings);
 
     bool written = writeLine(quillmere::setupTraceLine(scene, settings, random.state()));
     const quillmere::FrameInputs inputs;

@@ -110,7 +110,7 @@ RgbaPicture makeBackdropPreview(const PreviewTextures& textures, int background,
     const AquariumSettings settings = previewSettings(background);
     Random random;
     auto scene = std::make_unique<Scene>(random);
-    scene->setUpLoaded(random, settings);
+    scene->setUp(random, settings);
     CameraValues camera = PreviewCamera;
     for (int i = 1; i < FramesBeforeThePicture; ++i)
         scene->frame(random, settings, camera, FrameInputs{});

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/colorref.h"
+#include "core/color_ref.h"
 
 #include <wx/hyperlink.h>
 

@@ -30,10 +30,10 @@ constexpr int Gap = 8;                     // logical pixels between controls
 
 } // namespace
 
-FishDialog::FishDialog(wxWindow* parent, Random& random, SettingsFile& file, AquariumSettings& settings)
+FishDialog::FishDialog(wxWindow* parent, TankLink& tank, Random& random, SettingsFile& file)
     : wxDialog(parent, wxID_ANY, "Fish Settings - Quillmere 1.2", wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxSTAY_ON_TOP),
-      m_random(random), m_file(file), m_settings(settings), m_timer(this, SaveTimerId) {
+      m_tank(tank), m_random(random), m_file(file), m_timer(this, SaveTimerId) {
     m_picture = new FishPicture(this, m_counts);
 
     m_total = new wxStaticText(this, TotalId, "Total:50  (Max:50)");
@@ -96,7 +96,8 @@ void FishDialog::ShowCounts() {
 }
 
 void FishDialog::Save() {
-    m_file.saveFishCounts(m_counts.counts(), m_settings);
+    m_file.saveFishCounts(m_counts.counts());
+    m_tank.applyFishCounts(m_counts.counts());
 }
 
 void FishDialog::Finish(int returnCode) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/random.h"
-#include "settings/aquarium_settings.h"
 #include "ui/fish_dialog/fish_counts.h"
+#include "ui/tank_link.h"
 
 #include <wx/dialog.h>
 #include <wx/timer.h>
@@ -16,11 +16,11 @@ class SettingsFile;
 
 // "Fish Settings - Quillmere 1.2": how many fish of each kind swim in the tank. A click selects a kind
 // in the picture; the buttons, the letter keys A, D, R, C and double clicks (left adds, right deletes)
-// change the counts. A 500 ms timer saves them, and the tank follows on its next frame.
+// change the counts. A 500 ms timer saves them and hands them to the tank, which shows them next frame.
 class FishDialog : public wxDialog {
 public:
     // Random draws from the program's one generator.
-    FishDialog(wxWindow* parent, Random& random, SettingsFile& file, AquariumSettings& settings);
+    FishDialog(wxWindow* parent, TankLink& tank, Random& random, SettingsFile& file);
 
 private:
     void ShowCounts();
@@ -38,9 +38,9 @@ private:
     void OnCharHook(wxKeyEvent& event);
     void OnClose(wxCloseEvent& event);
 
+    TankLink& m_tank;
     Random& m_random;
     SettingsFile& m_file;
-    AquariumSettings& m_settings;
     FishCounts m_counts;
     wxTimer m_timer;
     FishPicture* m_picture = nullptr;

@@ -1,9 +1,9 @@
 #include "ui/settings_dialog/aquarium_settings_dialog.h"
 
+#include "core/color_ref.h"
 #include "core/project_address.h"
 #include "settings/settings_file.h"
 #include "ui/artwork/ui_artwork.h"
-#include "ui/colorref.h"
 #include "ui/controls/color_button.h"
 #include "ui/controls/link_static.h"
 #include "ui/controls/skin_check_box.h"
@@ -51,11 +51,10 @@ constexpr int Gap = 8; // logical pixels between controls
 
 } // namespace
 
-AquariumSettingsDialog::AquariumSettingsDialog(wxWindow* parent, TankLink& tank, SettingsFile& file,
-                                               AquariumSettings& settings)
+AquariumSettingsDialog::AquariumSettingsDialog(wxWindow* parent, TankLink& tank, SettingsFile& file)
     : wxDialog(parent, wxID_ANY, "Aquarium Settings - Quillmere 1.2", wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxSTAY_ON_TOP),
-      m_form(tank, file, settings), m_timer(this, SaveTimerId) {
+      m_form(tank, file), m_timer(this, SaveTimerId) {
     // Made in reading order, which is the order Tab follows. The sliders stretch to the height of the
     // column of groups and the preview beside them.
     wxSizer* sliders = CreateSliderColumns();
@@ -97,13 +96,13 @@ wxSizer* AquariumSettingsDialog::CreateSliderColumns() {
         SkinSlider** slider;
         int id;
         const char* label;
-        SliderRange range;
+        ValueRange range;
     };
     const Column columns[] = {
-        {&m_soundSlider, SoundSliderId, "Waves \nSound", VolumeRange},
-        {&m_bubbleSlider, BubbleSliderId, "Bubble \nCount", BubbleRange},
-        {&m_fogSlider, FogSliderId, "Fog", FogRange},
-        {&m_lightSlider, LightSliderId, "Light", LightRange},
+        {&m_soundSlider, SoundSliderId, "Waves \nSound", rangeOf(&AquariumSettings::volume)},
+        {&m_bubbleSlider, BubbleSliderId, "Bubble \nCount", rangeOf(&AquariumSettings::bubbleSetting)},
+        {&m_fogSlider, FogSliderId, "Fog", rangeOf(&AquariumSettings::fog)},
+        {&m_lightSlider, LightSliderId, "Light", rangeOf(&AquariumSettings::light)},
     };
     auto* grid = new wxFlexGridSizer(2, 4, FromDIP(Gap / 2), FromDIP(Gap * 2));
     grid->AddGrowableRow(1, 1);
@@ -156,9 +155,10 @@ wxSizer* AquariumSettingsDialog::CreateViewsGroup() {
     wxStaticBox* box = group->GetStaticBox();
 
     m_autoViews = new wxCheckBox(box, AutoViewsId, "Auto change views of the tank");
-    m_leftRight =
-        new wxSlider(box, LeftRightSliderId, LeftRightRange.max / 2, LeftRightRange.min, LeftRightRange.max);
-    m_nearFar = new wxSlider(box, NearFarSliderId, NearFarRange.max / 2, NearFarRange.min, NearFarRange.max);
+    constexpr ValueRange LeftRight = rangeOf(&AquariumSettings::viewLeftRight);
+    constexpr ValueRange NearFar = rangeOf(&AquariumSettings::viewNearFar);
+    m_leftRight = new wxSlider(box, LeftRightSliderId, LeftRight.max / 2, LeftRight.min, LeftRight.max);
+    m_nearFar = new wxSlider(box, NearFarSliderId, NearFar.max / 2, NearFar.min, NearFar.max);
     m_leftRight->SetMinSize(FromDIP(wxSize(180, -1)));
     m_leftRight->SetPageSize(700);
     m_nearFar->SetPageSize(200);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "settings/aquarium_settings.h"
 #include "ui/settings_dialog/settings_form.h"
 #include "ui/tank_link.h"
 
@@ -24,7 +23,7 @@ class SkinSlider;
 // timer saves every value, and closing keeps what the controls show.
 class AquariumSettingsDialog : public wxDialog {
 public:
-    AquariumSettingsDialog(wxWindow* parent, TankLink& tank, SettingsFile& file, AquariumSettings& settings);
+    AquariumSettingsDialog(wxWindow* parent, TankLink& tank, SettingsFile& file);
 
 private:
     wxSizer* CreateSliderColumns();

@@ -8,8 +8,17 @@
 namespace quillmere {
 namespace {
 
-int clampTo(int value, SliderRange range) {
-    return std::clamp(value, range.min, range.max);
+// The sliders' positions, each brought into its key's range, so that what is saved is what they show.
+void takeSliders(AquariumSettings& values, const VerticalSliders& positions) {
+    values.volume = clampTo(positions.volume, rangeOf(&AquariumSettings::volume));
+    values.bubbleSetting = clampTo(positions.bubbles, rangeOf(&AquariumSettings::bubbleSetting));
+    values.fog = clampTo(positions.fog, rangeOf(&AquariumSettings::fog));
+    values.light = clampTo(positions.light, rangeOf(&AquariumSettings::light));
+}
+
+void takeSliders(AquariumSettings& values, const CameraValues& positions) {
+    values.viewLeftRight = clampTo(positions.liveLeftRight, rangeOf(&AquariumSettings::viewLeftRight));
+    values.viewNearFar = clampTo(positions.liveNearFar, rangeOf(&AquariumSettings::viewNearFar));
 }
 
 int flagValue(int read) {
@@ -25,18 +34,9 @@ template <typename Values> auto modeFlags(Values& values, ColourGroup group) {
 
 } // namespace
 
-SettingsForm::SettingsForm(TankLink& tank, SettingsFile& file, AquariumSettings& settings)
-    : m_tank(tank), m_file(file), m_settings(settings) {
-    m_values.volume = 32767;
-    m_values.bubbleSetting = 100;
-    m_values.fog = 12;
-    m_values.light = 50;
-    m_values.background = 0;
-    m_values.autoViews = 1;
-    m_values.viewLeftRight = 3500;
-    m_values.viewNearFar = 1000;
-    m_values.showWater = m_values.showLight = m_values.showTerra = 1;
-    m_values.lockFront = m_values.lockBack = 0;
+// Until open() reads the file, the form holds the keys' defaults with both colour groups on
+// "Auto Gradually Color", the mode a group keeps when no mode key of it is 1.
+SettingsForm::SettingsForm(TankLink& tank, SettingsFile& file) : m_tank(tank), m_file(file) {
     selectMode(ColourGroup::Light, ColourMode::AutoGradual);
     selectMode(ColourGroup::Backdrop, ColourMode::AutoGradual);
 }
@@ -44,11 +44,12 @@ SettingsForm::SettingsForm(TankLink& tank, SettingsFile& file, AquariumSettings&
 void SettingsForm::open() {
     const std::array<std::string, AquariumKeyCount> texts = m_file.readAquariumSettings();
     AquariumSettings read;
-    for (int index = 0; index < AquariumKeyCount; ++index) {
-        if (float* phase = phaseField(read, index))
-            *phase = static_cast<float>(parseProfileFloat(texts[index]));
+    for (std::size_t index = 0; index < AquariumKeys.size(); ++index) {
+        const SettingsField& field = AquariumKeys[index].field;
+        if (field.phase)
+            read.*field.phase = static_cast<float>(parseProfileFloat(texts[index]));
         else
-            *integerField(read, index) = parseProfileInt(texts[index]);
+            read.*field.number = parseProfileInt(texts[index]);
     }
 
     m_values.showWater = flagValue(read.showWater);
@@ -73,14 +74,10 @@ void SettingsForm::open() {
     m_tank.resumeTintPhase(read.lockFrontPhase);
     m_backPhase = read.lockBackPhase;
 
-    m_values.volume = clampTo(read.volume, VolumeRange);
-    m_values.bubbleSetting = clampTo(read.bubbleSetting, BubbleRange);
-    m_values.fog = clampTo(read.fog, FogRange);
-    m_values.light = clampTo(read.light, LightRange);
     m_values.background = read.background;
     m_values.autoViews = flagValue(read.autoViews);
-    m_values.viewLeftRight = clampTo(read.viewLeftRight, LeftRightRange);
-    m_values.viewNearFar = clampTo(read.viewNearFar, NearFarRange);
+    takeSliders(m_values, {read.volume, read.bubbleSetting, read.fog, read.light});
+    takeSliders(m_values, CameraValues{read.viewLeftRight, read.viewNearFar});
 }
 
 std::optional<CameraValues> SettingsForm::tick(bool autoViewsChecked) {
@@ -104,20 +101,17 @@ void SettingsForm::save(SaveDurability durability) {
     AquariumSettings values = m_values;
     values.lockFrontPhase = m_tank.tintPhase();
     values.lockBackPhase = m_backPhase;
-    m_file.saveAquariumSettings(values, m_settings, durability);
+    m_file.saveAquariumSettings(values, durability);
+    m_tank.applySettings(values);
 }
 
 void SettingsForm::verticalSlidersMoved(const VerticalSliders& positions) {
-    m_values.volume = clampTo(positions.volume, VolumeRange);
-    m_values.bubbleSetting = clampTo(positions.bubbles, BubbleRange);
-    m_values.fog = clampTo(positions.fog, FogRange);
-    m_values.light = clampTo(positions.light, LightRange);
+    takeSliders(m_values, positions);
     m_tank.setTuneVolume(m_values.volume);
 }
 
 void SettingsForm::viewSlidersMoved(const CameraValues& positions) {
-    m_values.viewLeftRight = clampTo(positions.liveLeftRight, LeftRightRange);
-    m_values.viewNearFar = clampTo(positions.liveNearFar, NearFarRange);
+    takeSliders(m_values, positions);
     if (!autoViews())
         m_tank.setLiveCamera(viewSliders());
 }

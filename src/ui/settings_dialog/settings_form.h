@@ -2,7 +2,6 @@
 
 #include "settings/aquarium_settings.h"
 #include "settings/profile_file.h"
-#include "settings/settings_keys.h"
 #include "ui/tank_link.h"
 
 #include <array>
@@ -13,20 +12,8 @@ namespace quillmere {
 
 class SettingsFile;
 
-// An inclusive slider range.
-struct SliderRange {
-    int min;
-    int max;
-};
-
 // The vertical sliders have their minimum at the top, so the top means full volume, the most bubbles,
-// the densest fog and full light.
-inline constexpr SliderRange VolumeRange{0, 65535};
-inline constexpr SliderRange BubbleRange{0, 1000};
-inline constexpr SliderRange FogRange{0, 25};
-inline constexpr SliderRange LightRange{0, 100};
-inline constexpr SliderRange LeftRightRange{0, 7000};
-inline constexpr SliderRange NearFarRange{0, 2000};
+// the densest fog and full light. Every slider spans its key's range in AquariumKeys.
 
 // The light-colour modes ("Color of light") and their backdrop twin, which is stored but never shown.
 enum class ColourGroup { Light, Backdrop };
@@ -53,16 +40,17 @@ struct VerticalSliders {
 // mirrors these values in its controls.
 class SettingsForm {
 public:
-    SettingsForm(TankLink& tank, SettingsFile& file, AquariumSettings& settings);
+    SettingsForm(TankLink& tank, SettingsFile& file);
 
     // Reads the section into the form. Flags count as set only when exactly 1; a mode key of 1 selects
     // its mode, later keys winning, and a group with none keeps "Auto Gradually Color"; slider values
     // are brought into their sliders' ranges, so that what is saved is what the sliders show.
     void open();
 
-    // The 100 ms timer: takes the "Auto change views of the tank" box, saves every key, and returns
-    // the camera's live positions for the view sliders while the views change by themselves. The
-    // save replaces the file only when its text changed and does not wait for the disk.
+    // The 100 ms timer: takes the "Auto change views of the tank" box, saves every key and hands them
+    // to the tank, and returns the camera's live positions for the view sliders while the views change
+    // by themselves. The save replaces the file only when its text changed and does not wait for the
+    // disk.
     std::optional<CameraValues> tick(bool autoViewsChecked);
 
     // The dialog closes, however it is closed: a last save with the "Auto change views of the tank" box
@@ -96,12 +84,11 @@ public:
     PreviewsShown shownPreviews(const PreviewsShown& before) const;
 
 private:
-    // Writes all 27 keys and updates the settings record.
+    // Writes all 27 keys, then the tank takes them.
     void save(SaveDurability durability);
 
     TankLink& m_tank;
     SettingsFile& m_file;
-    AquariumSettings& m_settings;
     AquariumSettings m_values; // the phases are taken at each save: the tank's cycle and m_backPhase
     float m_backPhase = 0.0f;  // "LOCKBACK ROT": nothing advances it, so it is kept as read
 };

@@ -33,6 +33,8 @@ public:
     void setTuneVolume(int) override {}
     float tintPhase() const override { return 0.0f; }
     void resumeTintPhase(float) override {}
+    void applySettings(const AquariumSettings&) override {}
+    void applyFishCounts(const std::array<int, FishKindCount>&) override {}
     PictureId requestPicture(const std::string& path) override {
         ++loads;
         const auto id = static_cast<PictureId>(m_next++);

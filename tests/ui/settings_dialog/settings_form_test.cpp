@@ -27,6 +27,8 @@ public:
     void setTuneVolume(int yinliang) override { tuneLevels.push_back(yinliang); }
     float tintPhase() const override { return phase; }
     void resumeTintPhase(float stored) override { resumedFrom = stored; }
+    void applySettings(const AquariumSettings& values) override { applied.push_back(values); }
+    void applyFishCounts(const std::array<int, FishKindCount>&) override {}
     PictureId requestPicture(const std::string&) override { return PictureId::NoPicture; }
     void releasePicture(PictureId) override {}
     std::vector<PictureOutcome> takePictureOutcomes() override { return {}; }
@@ -37,6 +39,7 @@ public:
     std::vector<int> tuneLevels;
     float phase = 42.5f;
     float resumedFrom = -1.0f;
+    std::vector<AquariumSettings> applied;
 };
 
 // What the start-up load leaves in a file with no settings, with the light cycling.
@@ -89,8 +92,7 @@ protected:
     fs::path m_folder = testFolder();
     FakeTank m_tank;
     SettingsFile m_file{m_folder};
-    AquariumSettings m_settings;
-    SettingsForm m_form{m_tank, m_file, m_settings};
+    SettingsForm m_form{m_tank, m_file};
 };
 
 TEST_F(SettingsFormTest, OpeningReadsEveryControlAndWritesNothing) {
@@ -131,11 +133,15 @@ TEST_F(SettingsFormTest, OpeningInterpretsEachKeyByItsRule) {
          "a mode key of 2 selects nothing"},
         {"BACK MANJIANBIAN", "1", [](F f) { return f.mode(ColourGroup::Backdrop) == ColourMode::Gradual; },
          "gradual after fixed"},
-        {"QIPAONUM", "5000", [](F f) { return f.verticalSliders().bubbles == 1000; }, "bubbles to the range"},
+        {"QIPAONUM", "5000",
+         [](F f) { return f.verticalSliders().bubbles == rangeOf(&AquariumSettings::bubbleSetting).max; },
+         "bubbles to the range"},
         {"FOGNONGDU", "-3", [](F f) { return f.verticalSliders().fog == 0; }, "fog to the range"},
         {"LIGHTQIANGDU", "100", [](F f) { return f.verticalSliders().light == 100; }, "light at its end"},
         {"YINLIANG", "", [](F f) { return f.verticalSliders().volume == 0; }, "a missing key reads 0"},
-        {"VIEWSLEFTRIGHT", "9000", [](F f) { return f.viewSliders().liveLeftRight == 7000; }, "view range"},
+        {"VIEWSLEFTRIGHT", "9000",
+         [](F f) { return f.viewSliders().liveLeftRight == rangeOf(&AquariumSettings::viewLeftRight).max; },
+         "view range"},
         {"FRONTCOLOR", "-16777216", [](F f) { return f.colour(ColourSlot::Front) == -16777216; },
          "colours are kept as read"},
         {"BACKGROUND", "3", [](F f) { return f.previewIndex() == 3; }, "preview 3"},
@@ -144,8 +150,7 @@ TEST_F(SettingsFormTest, OpeningInterpretsEachKeyByItsRule) {
     };
     for (const Case& c : cases) {
         FakeTank tank;
-        AquariumSettings settings;
-        SettingsForm form(tank, m_file, settings);
+        SettingsForm form(tank, m_file);
         ProfileDocument doc = ProfileDocument::parse(StartupIni);
         doc.write(AquariumSection, c.key, c.value);
         writeIni(doc.text());
@@ -154,11 +159,11 @@ TEST_F(SettingsFormTest, OpeningInterpretsEachKeyByItsRule) {
     }
 }
 
-TEST_F(SettingsFormTest, EachTickWritesEveryKeyAndUpdatesTheRecord) {
+TEST_F(SettingsFormTest, EachTickWritesEveryKeyAndHandsThemToTheTank) {
     SettingsForm& form = openWith();
-    m_settings.fishCount[3] = 9;
     form.verticalSlidersMoved({1000, 200, 5, 60});
     EXPECT_EQ(key("FOGNONGDU"), "25") << "the file waits for the timer";
+    EXPECT_TRUE(m_tank.applied.empty()) << "so does the tank";
     form.tick(true);
     EXPECT_EQ(key("FOGNONGDU"), "5");
     EXPECT_EQ(key("QIPAONUM"), "200");
@@ -167,10 +172,11 @@ TEST_F(SettingsFormTest, EachTickWritesEveryKeyAndUpdatesTheRecord) {
     EXPECT_EQ(key("LOCKFORE ROT"), "42.500000") << "the tank's running phase";
     EXPECT_EQ(key("LOCKBACK ROT"), "7.250000");
     EXPECT_EQ(key("BACKGROUND"), "2");
-    EXPECT_EQ(m_settings.fog, 5);
-    EXPECT_EQ(m_settings.light, 60);
-    EXPECT_EQ(m_settings.frontAutoGradual, 1);
-    EXPECT_EQ(m_settings.fishCount[3], 9);
+    ASSERT_EQ(m_tank.applied.size(), 1u);
+    EXPECT_EQ(m_tank.applied.back().fog, 5);
+    EXPECT_EQ(m_tank.applied.back().light, 60);
+    EXPECT_EQ(m_tank.applied.back().frontAutoGradual, 1);
+    EXPECT_FLOAT_EQ(m_tank.applied.back().lockFrontPhase, 42.5f);
     const ProfileDocument doc = ProfileDocument::parse(readIni());
     for (const AquariumKey& k : AquariumKeys)
         EXPECT_FALSE(doc.read(AquariumSection, k.name).empty()) << k.name;
@@ -182,7 +188,7 @@ TEST_F(SettingsFormTest, ClosingSavesTheLastChange) {
     form.verticalSlidersMoved({100, 100, 3, 0});
     form.close(true);
     EXPECT_EQ(key("FOGNONGDU"), "3");
-    EXPECT_EQ(m_settings.fog, 3);
+    EXPECT_EQ(m_tank.applied.back().fog, 3);
 }
 
 // Esc right after a click on "Auto change views of the tank", before the next tick.
@@ -192,7 +198,7 @@ TEST_F(SettingsFormTest, ClosingSavesTheAutoViewsBoxAsItShows) {
         form.tick(!checked);
         form.close(checked);
         EXPECT_EQ(key("CHECK VIEWS"), checked ? "1" : "0");
-        EXPECT_EQ(m_settings.autoViews, checked ? 1 : 0);
+        EXPECT_EQ(m_tank.applied.back().autoViews, checked ? 1 : 0);
     }
 }
 
@@ -236,7 +242,7 @@ TEST_F(SettingsFormTest, FixedViewsMoveTheCameraAtOnce) {
     SettingsForm& form = openWith();
     EXPECT_FALSE(form.tick(false));
     EXPECT_EQ(key("CHECK VIEWS"), "0");
-    EXPECT_EQ(m_settings.autoViews, 0);
+    EXPECT_EQ(m_tank.applied.back().autoViews, 0);
     form.viewSlidersMoved({4000, 0});
     EXPECT_EQ(m_tank.cameraMoves, 1);
     EXPECT_EQ(m_tank.camera.liveLeftRight, 4000);
@@ -260,7 +266,7 @@ TEST_F(SettingsFormTest, ModeButtonsAndColoursSelectOneModePerGroup) {
         {ColourSlot::Back2, ColourMode::AutoGradual, ColourMode::Gradual},
     };
     for (const Case& c : cases) {
-        SettingsForm form(m_tank, m_file, m_settings);
+        SettingsForm form(m_tank, m_file);
         form.chooseColour(c.slot, 0x123456);
         EXPECT_EQ(form.colour(c.slot), 0x123456);
         EXPECT_EQ(form.mode(ColourGroup::Light), c.light) << static_cast<int>(c.slot);
@@ -275,7 +281,7 @@ TEST_F(SettingsFormTest, ModeButtonsAndColoursSelectOneModePerGroup) {
     EXPECT_EQ(key("FRONT MANJIANBIAN"), "0");
     EXPECT_EQ(key("FRONT AUTOJIANBIAN"), "0");
     EXPECT_EQ(key("FRONTCOLOR"), "255");
-    EXPECT_EQ(m_settings.frontColor, 255);
+    EXPECT_EQ(m_tank.applied.back().frontColor, 255);
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "settings/aquarium_settings.h"
-
 #include <cstdint>
 
 namespace quillmere {
+
+// Windows colour value: 0x00BBGGRR, red in the low byte. The settings file, the tint and the controls'
+// colour tables all give colours this way.
+using ColorRef = std::int32_t;
 
 // A colour's three channels, 0 to 255 each.
 struct Rgb {
@@ -13,7 +15,6 @@ struct Rgb {
     std::uint8_t blue;
 };
 
-// The controls' colour tables and the settings file give colours as ColorRef, red in the low byte.
 constexpr Rgb rgbFromColorRef(ColorRef value) {
     return {static_cast<std::uint8_t>(value & 0xFF), static_cast<std::uint8_t>((value >> 8) & 0xFF),
             static_cast<std::uint8_t>((value >> 16) & 0xFF)};
