@@ -35,8 +35,8 @@ int main(int argc, char** argv) {
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
     std::printf("GL_MAX_TEXTURE_SIZE %d\n", maxSize);
 
-    const quillmere::TextureCapabilities caps = quillmere::ReadTextureCapabilities();
-    const quillmere::PictureTarget target = quillmere::UserPictureTarget({1280, 720}, quillmere::TankBox{});
+    const quillmere::TextureCapabilities caps = quillmere::readTextureCapabilities();
+    const quillmere::PictureTarget target = quillmere::userPictureTarget({1280, 720}, quillmere::TankBox{});
     std::printf("DXT compression %s, target %d x %d\n", caps.dxtCompression ? "yes" : "no", target.width,
                 target.height);
     using Clock = std::chrono::steady_clock;

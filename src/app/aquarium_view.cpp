@@ -120,16 +120,16 @@ void CAquariumView::SetupScene() {
 // program. Their parent is the frame, so they stay above the tank.
 void CAquariumView::CreateDialogs() {
     wxWindow* frame = wxGetTopLevelParent(this);
-    m_musicDlg = new MusicDialog(frame, m_services.audio, m_state.random, m_state.musicFlags,
-                                 m_services.settingsFile, m_services.musicVolume);
+    m_musicDlg = new MusicDialog(frame, *this, m_services.audio, m_state.random, m_services.settingsFile,
+                                 m_services.musicVolume);
     m_backgroundDlg = new BackgroundDialog(frame, *this, m_state.random, m_services.settingsFile);
 }
 
 // The textures are sized for this screen and this context, which the workers cannot ask themselves.
 void CAquariumView::StartPictureLoader() {
-    const TextureCapabilities caps = ReadTextureCapabilities();
+    const TextureCapabilities caps = readTextureCapabilities();
     const PictureTarget target =
-        UserPictureTarget(ScreenSize{m_screenWidth, m_screenHeight}, m_tank.scene().tankBox());
+        userPictureTarget(ScreenSize{m_screenWidth, m_screenHeight}, m_tank.scene().tankBox());
     m_pictureLoader =
         std::make_unique<PictureLoader>([caps, target](const std::string& path, std::stop_token stop) {
             return preparePictureFile(path, target, caps, stop);
@@ -139,21 +139,22 @@ void CAquariumView::StartPictureLoader() {
 // Finished pictures join the upload queue, failed ones go to the dialog, and one tick's share of the
 // queue goes into OpenGL.
 void CAquariumView::PumpPictures() {
-    if (!m_pictureLoader || !m_context) {
+    UserPictureTextures* pictures = m_tank.userPictures();
+    if (!m_pictureLoader || !m_context || pictures == nullptr) {
         return;
     }
     for (PictureLoadResult& result : m_pictureLoader->takeFinished()) {
         if (result.texture) {
-            m_pictures.add(result.id, std::move(*result.texture));
+            pictures->add(result.id, std::move(*result.texture));
         } else {
             m_pictureOutcomes.push_back({result.id, false, std::move(result.error)});
         }
     }
-    if (!m_pictures.uploading()) {
+    if (!pictures->uploading()) {
         return;
     }
     m_context->SetCurrent(*this);
-    for (const PictureId picture : m_pictures.upload(PictureUploadBytesPerTick)) {
+    for (const PictureId picture : pictures->upload(PictureUploadBytesPerTick)) {
         m_pictureOutcomes.push_back({picture, true, {}});
     }
 }
@@ -256,19 +257,20 @@ void CAquariumView::DrawOneFrameAStep() {
 // the built-in backdrop instead of binding a texture that does not exist.
 CustomBackdropPicture CAquariumView::PublishedPicture() {
     CustomBackdropPicture picture;
-    if (m_backgroundDlg == nullptr || !m_backgroundDlg->ownImageOn()) {
+    const UserPictureTextures* pictures = m_tank.userPictures();
+    if (!m_slideshowPicture || pictures == nullptr) {
         m_shownPicture = PictureId::NoPicture;
         return picture;
     }
-    const PictureId current = m_backgroundDlg->currentPicture();
-    if (m_pictures.holds(current) || !isPicture(current)) {
+    const PictureId current = *m_slideshowPicture;
+    if (pictures->holds(current) || !isPicture(current)) {
         m_shownPicture = current;
-    } else if (!m_pictures.holds(m_shownPicture)) {
+    } else if (!pictures->holds(m_shownPicture)) {
         m_shownPicture = PictureId::NoPicture;
     }
-    if (m_shownPicture == PictureId::NoPicture || m_pictures.holds(m_shownPicture)) {
+    if (m_shownPicture == PictureId::NoPicture || pictures->holds(m_shownPicture)) {
         picture.ownImageOn = true;
-        picture.currentTexture = m_pictures.textureOf(m_shownPicture);
+        picture.picture = m_shownPicture;
     }
     return picture;
 }
@@ -283,7 +285,6 @@ void CAquariumView::Teardown() {
         // context is released before it is deleted, so nothing is left current on a dead context.
         m_context->SetCurrent(*this);
         m_frameDrawn = false;
-        m_pictures.clear();
         m_tank.releaseGlObjects();
         if (Display* display = wxGetX11Display()) {
             glXMakeCurrent(display, None, nullptr);
@@ -349,7 +350,7 @@ void CAquariumView::OnSize(wxSizeEvent& event) {
     // The window covers its monitor, so a new size may mean that the monitor's mode changed.
     ReadScreenMetrics();
     m_context->SetCurrent(*this);
-    ApplyResizeProjection(width, height);
+    applyResizeProjection(width, height);
 }
 
 void CAquariumView::OnEraseBackground(wxEraseEvent&) {

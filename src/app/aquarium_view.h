@@ -7,7 +7,6 @@
 #include "core/frame_cadence.h"
 #include "core/step_pacer.h"
 #include "render/aquarium_scene.h"
-#include "render/user_picture_textures.h"
 #include "ui/tank_link.h"
 
 #include <memory>
@@ -54,6 +53,8 @@ public:
     PictureId requestPicture(const std::string& path) override;
     void releasePicture(PictureId picture) override;
     std::vector<PictureOutcome> takePictureOutcomes() override;
+    void showPicture(std::optional<PictureId> picture) override;
+    void setOwnMusicOn(bool on) override;
     bool tankRunning() const override;
 
 private:
@@ -104,12 +105,13 @@ private:
     // soak script); 0: no reports.
     int m_glReportEvery = 0;
     long long m_ticks = 0;
-    AquariumScene m_tank;           // made with the view: its fish draw from the generator before set-up
-    UserPictureTextures m_pictures; // the Custom Background dialog's pictures
-    // Reads and prepares those pictures on worker threads; made once the context is, gone at teardown.
+    AquariumScene m_tank; // made with the view: its fish draw from the generator before set-up
+    // Reads and prepares the Custom Background dialog's pictures on worker threads, for the renderer to
+    // upload; made once the context is, gone at teardown.
     std::unique_ptr<PictureLoader> m_pictureLoader;
-    std::vector<PictureOutcome> m_pictureOutcomes; // not yet taken by the dialog
-    std::int64_t m_lastPictureId = 0;
+    std::vector<PictureOutcome> m_pictureOutcomes;   // not yet taken by the dialog
+    PictureId m_lastPicture = PictureId::NoPicture;  // the last id handed out
+    std::optional<PictureId> m_slideshowPicture;     // as the slideshow last told it; none: pictures off
     PictureId m_shownPicture = PictureId::NoPicture; // drawn by the last frame
     // The modeless dialogs, made hidden at the end of the set-up; top-level windows the frame owns.
     MusicDialog* m_musicDlg = nullptr;

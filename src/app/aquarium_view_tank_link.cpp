@@ -5,7 +5,7 @@
 #include <utility>
 
 // The view's side of TankLink: the dialogs reach the camera, the tune, the tint's cycle, the user's
-// pictures, the settings and the fish counts only through these.
+// pictures, the music flags, the settings and the fish counts only through these.
 namespace quillmere {
 
 CameraValues CAquariumView::liveCamera() const {
@@ -40,7 +40,7 @@ void CAquariumView::applyFishCounts(const std::array<int, FishKindCount>& counts
 // Pictures are read and prepared by the loader's workers and uploaded by the frame's ticks; without a
 // context (a set-up that stopped early, or after the teardown) nothing loads.
 PictureId CAquariumView::requestPicture(const std::string& path) {
-    const auto picture = static_cast<PictureId>(++m_lastPictureId);
+    const PictureId picture = m_lastPicture = nextPicture(m_lastPicture);
     if (m_pictureLoader) {
         m_pictureLoader->request(picture, path);
     } else {
@@ -55,14 +55,24 @@ void CAquariumView::releasePicture(PictureId picture) {
     }
     std::erase_if(m_pictureOutcomes,
                   [picture](const PictureOutcome& outcome) { return outcome.id == picture; });
-    if (m_context) {
+    if (UserPictureTextures* pictures = m_tank.userPictures(); pictures != nullptr && m_context) {
         m_context->SetCurrent(*this);
-        m_pictures.release(picture);
+        pictures->release(picture);
     }
 }
 
 std::vector<PictureOutcome> CAquariumView::takePictureOutcomes() {
     return std::exchange(m_pictureOutcomes, {});
+}
+
+// The next frame draws what the slideshow chose, once the picture is uploaded.
+void CAquariumView::showPicture(std::optional<PictureId> picture) {
+    m_slideshowPicture = picture;
+}
+
+// The view's tick silences the built-in tune, or starts it again, from this flag.
+void CAquariumView::setOwnMusicOn(bool on) {
+    m_state.musicFlags.ownMusicOn = on;
 }
 
 bool CAquariumView::tankRunning() const {

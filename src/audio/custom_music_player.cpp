@@ -38,8 +38,7 @@ MusicListState CustomMusicPlayer::stored() const {
     return state;
 }
 
-void CustomMusicPlayer::onTimer(MusicFlags& flags) {
-    flags.ownMusicOn = m_onOff;
+void CustomMusicPlayer::onTimer() {
     m_stream.poll();
     if (m_state != PlayerState::Playing || m_stream.opening())
         return;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "audio/music_flags.h"
 #include "audio/music_list_model.h"
 #include "audio/music_stream.h"
 #include "audio/play_mode.h"
@@ -43,9 +42,9 @@ public:
     // The state the dialog writes back when it is hidden.
     MusicListState stored() const;
 
-    // The dialog's 200 ms timer: publishes the "On/Off" box as ownMusicOn and moves to the next file
-    // when the playing one has ended.
-    void onTimer(MusicFlags& flags);
+    // The dialog's 200 ms timer: moves to the next file when the playing one has ended. The dialog tells
+    // the tank onOff() first, which the step never changes.
+    void onTimer();
 
     // Control events.
     void addMusic(std::string path);

@@ -2,8 +2,8 @@
 
 namespace quillmere {
 
-// The two process-wide music flags, one instance owned by the application and passed by reference
-// to the custom player's timer (which writes ownMusicOn) and to the view's tick (which reads it).
+// The two process-wide music flags, one instance owned by the application: the view writes ownMusicOn
+// as the Custom Music dialog's timer tells it, and the view's tick reads both.
 struct MusicFlags {
     // The custom music "On/Off" box is checked: the built-in tune stays silent.
     bool ownMusicOn = true;

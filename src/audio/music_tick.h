@@ -11,8 +11,8 @@ namespace quillmere {
 //
 // Ownership in the application: one AudioDevice (constructed before any window, destroyed after the
 // players), one MusicFlags and one BuiltInMusic are owned by the application and handed to the view by
-// reference; the Custom Music dialog owns the MciPlayer and the CustomMusicPlayer and runs
-// CustomMusicPlayer::onTimer(flags) every 200 ms, while the view runs builtInMusicTick every tick.
+// reference; the Custom Music dialog owns the MciPlayer and the CustomMusicPlayer, and every 200 ms tells
+// the tank "On/Off" and runs CustomMusicPlayer::onTimer(), while the view runs builtInMusicTick every tick.
 void builtInMusicTick(MusicFlags& flags, BuiltInTune& tune, int yinliang);
 
 } // namespace quillmere

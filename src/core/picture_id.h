@@ -16,4 +16,9 @@ constexpr bool isPicture(PictureId id) {
     return static_cast<std::int64_t>(id) > 0;
 }
 
+// The id handed out after last; the first after NoPicture is the first picture.
+constexpr PictureId nextPicture(PictureId last) {
+    return static_cast<PictureId>(static_cast<std::int64_t>(last) + 1);
+}
+
 } // namespace quillmere

@@ -8,24 +8,24 @@ namespace quillmere {
 bool AquariumScene::setUp(Random& random, const AquariumSettings& settings, const std::string& assetFolder) {
     m_renderer.emplace();
     m_renderer->CreateOutlineFont();
-    ApplyFixedGlState();
-    m_renderer->LoadBackdropAndFishSkins(assetFolder);
+    applyFixedGlState();
+    m_renderer->loadBackdropAndFishSkins(assetFolder);
     const bool gridBuilt = m_scene.setUp(random, settings);
     // Loading a texture draws nothing from the generator, so the sprite may follow the bubble set-up.
-    m_renderer->LoadBubbleSprite(assetFolder);
-    m_renderer->CompilePelletDisc();
-    ApplyStartupFog();
+    m_renderer->loadBubbleSprite(assetFolder);
+    m_renderer->compilePelletDisc();
+    applyStartupFog();
     return gridBuilt;
 }
 
 bool AquariumScene::setUpWithoutFiles(Random& random, const AquariumSettings& settings) {
     m_renderer.emplace();
-    ApplyFixedGlState();
-    m_renderer->LoadBackdropAndFishSkins(std::nullopt);
+    applyFixedGlState();
+    m_renderer->loadBackdropAndFishSkins(std::nullopt);
     const bool gridBuilt = m_scene.setUp(random, settings);
-    m_renderer->LoadBubbleSprite(std::nullopt);
-    m_renderer->CompilePelletDisc();
-    ApplyStartupFog();
+    m_renderer->loadBubbleSprite(std::nullopt);
+    m_renderer->compilePelletDisc();
+    applyStartupFog();
     return gridBuilt;
 }
 

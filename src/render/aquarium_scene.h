@@ -46,13 +46,14 @@ public:
     // F1; the help text starts shown.
     void toggleHelpText() {
         if (m_renderer)
-            m_renderer->ToggleHelpText();
+            m_renderer->toggleHelpText();
     }
 
     const Scene& scene() const { return m_scene; }
     Scene& scene() { return m_scene; }
     // Null before the set-up and after releaseGlObjects().
     const SceneRenderer* renderer() const { return m_renderer ? &*m_renderer : nullptr; }
+    UserPictureTextures* userPictures() { return m_renderer ? &m_renderer->userPictures() : nullptr; }
 
 private:
     Scene m_scene;

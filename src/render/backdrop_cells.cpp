@@ -136,7 +136,7 @@ void cutIntoPieces(BackdropCells& cells) {
 
 } // namespace
 
-BackdropCells FindBackdropCells(std::span<const std::uint8_t> alphas, int width, int height) {
+BackdropCells findBackdropCells(std::span<const std::uint8_t> alphas, int width, int height) {
     BackdropCells cells;
     if (width <= 0 || height <= 0 || alphas.size() < static_cast<std::size_t>(width) * height)
         return cells;
@@ -157,7 +157,7 @@ BackdropCells FindBackdropCells(std::span<const std::uint8_t> alphas, int width,
     return cells;
 }
 
-TexturedQuad BackdropPieceQuad(const TexturedQuad& quad, const BackdropPiece& piece) {
+TexturedQuad backdropPieceQuad(const TexturedQuad& quad, const BackdropPiece& piece) {
     return {gridPoint(quad, piece.firstColumn, piece.firstRow),
             gridPoint(quad, piece.endColumn, piece.firstRow), gridPoint(quad, piece.endColumn, piece.endRow),
             gridPoint(quad, piece.firstColumn, piece.endRow)};

@@ -54,11 +54,11 @@ struct BackdropCells {
 // linear filtering can read for a sample inside it has alpha 255, clear when every one has alpha 0, the
 // picture wrapping round its edges as GL_REPEAT does. Columns are cut where fully opaque columns meet others,
 // and both ways round the largest rectangle of clear cells.
-BackdropCells FindBackdropCells(std::span<const std::uint8_t> alphas, int width, int height);
+BackdropCells findBackdropCells(std::span<const std::uint8_t> alphas, int width, int height);
 
 // The part of quad a piece covers, corners in the quad's order, columns running along the quad's first
 // edge (corner 0 to 1) and rows along its last (corner 0 to 3). Pieces that share a grid point get the
 // same numbers for it.
-TexturedQuad BackdropPieceQuad(const TexturedQuad& quad, const BackdropPiece& piece);
+TexturedQuad backdropPieceQuad(const TexturedQuad& quad, const BackdropPiece& piece);
 
 } // namespace quillmere

@@ -16,13 +16,13 @@ void emitPieces(const TexturedQuad& quad, const BackdropCells& cells, CellCover 
     glBegin(GL_QUADS);
     for (const BackdropPiece& piece : cells.usedPieces())
         if (piece.cover == cover)
-            EmitQuad(BackdropPieceQuad(quad, piece));
+            emitQuad(backdropPieceQuad(quad, piece));
     glEnd();
 }
 
 } // namespace
 
-BackdropCells ReadBackdropCells(GLuint texture) {
+BackdropCells readBackdropCells(GLuint texture) {
     glBindTexture(GL_TEXTURE_2D, texture);
     GLint width = 0;
     GLint height = 0;
@@ -38,10 +38,10 @@ BackdropCells ReadBackdropCells(GLuint texture) {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alphas.data());
     glPixelStorei(GL_PACK_ALIGNMENT, alignment);
-    return FindBackdropCells(alphas, width, height);
+    return findBackdropCells(alphas, width, height);
 }
 
-double BackdropTexelsPerPixel(const TexturedQuad& quad, const BackdropCells& cells) {
+double backdropTexelsPerPixel(const TexturedQuad& quad, const BackdropCells& cells) {
     constexpr double Unknown = std::numeric_limits<double>::infinity();
     if (cells.textureWidth <= 0 || cells.textureHeight <= 0)
         return Unknown;
@@ -93,7 +93,7 @@ double BackdropTexelsPerPixel(const TexturedQuad& quad, const BackdropCells& cel
     return most;
 }
 
-void DrawBackdropPieces(const TexturedQuad& quad, const BackdropCells& cells) {
+void drawBackdropPieces(const TexturedQuad& quad, const BackdropCells& cells) {
     GLint minFilter = GL_LINEAR_MIPMAP_NEAREST;
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
     // Without mipmaps the rasteriser need not work out every pixel's footprint to choose a level.

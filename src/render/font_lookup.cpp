@@ -15,7 +15,7 @@ using PatternPtr = std::unique_ptr<FcPattern, PatternDeleter>;
 
 } // namespace
 
-std::optional<std::string> FindFontFile(const std::string& pattern) {
+std::optional<std::string> findFontFile(const std::string& pattern) {
     const PatternPtr wanted(FcNameParse(reinterpret_cast<const FcChar8*>(pattern.c_str())));
     if (!wanted)
         return std::nullopt;

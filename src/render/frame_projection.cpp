@@ -6,7 +6,7 @@
 
 namespace quillmere {
 
-Frustum FrameFrustum(ScreenSize screen) {
+Frustum frameFrustum(ScreenSize screen) {
     constexpr double HalfSide = 0.4;
     const double width = std::max(screen.width, 1);
     const double height = std::max(screen.height, 1);
@@ -23,7 +23,7 @@ Frustum FrameFrustum(ScreenSize screen) {
     return frustum;
 }
 
-Perspective ResizePerspective(int cx, int cy) {
+Perspective resizePerspective(int cx, int cy) {
     Perspective perspective;
     perspective.viewportWidth = std::max(cx, 0);
     perspective.viewportHeight = cy > 0 ? cy : 1;
@@ -31,8 +31,8 @@ Perspective ResizePerspective(int cx, int cy) {
     return perspective;
 }
 
-void ApplyFrameProjection(ScreenSize screen) {
-    const Frustum f = FrameFrustum(screen);
+void applyFrameProjection(ScreenSize screen) {
+    const Frustum f = frameFrustum(screen);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glFrustum(f.left, f.right, f.bottom, f.top, f.nearPlane, f.farPlane);
@@ -40,8 +40,8 @@ void ApplyFrameProjection(ScreenSize screen) {
     glLoadIdentity();
 }
 
-void ApplyResizeProjection(int cx, int cy) {
-    const Perspective p = ResizePerspective(cx, cy);
+void applyResizeProjection(int cx, int cy) {
+    const Perspective p = resizePerspective(cx, cy);
     glViewport(0, 0, p.viewportWidth, p.viewportHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

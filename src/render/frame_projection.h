@@ -20,7 +20,7 @@ struct Frustum {
 
 // The frame's perspective: the shorter side of the screen spans 0.8 at distance 1, the longer one
 // follows the screen's shape. A side of 0 or less counts as 1.
-Frustum FrameFrustum(ScreenSize screen);
+Frustum frameFrustum(ScreenSize screen);
 
 // A gluPerspective set-up, used between a resize and the next frame.
 struct Perspective {
@@ -33,13 +33,13 @@ struct Perspective {
 };
 
 // For a client area of cx x cy physical pixels; a height of 0 counts as 1.
-Perspective ResizePerspective(int cx, int cy);
+Perspective resizePerspective(int cx, int cy);
 
 // Loads the frame's frustum into the projection matrix and leaves the model-view matrix current and
 // the identity.
-void ApplyFrameProjection(ScreenSize screen);
+void applyFrameProjection(ScreenSize screen);
 
 // The resize handler's viewport and projection; the next frame replaces both with its own.
-void ApplyResizeProjection(int cx, int cy);
+void applyResizeProjection(int cx, int cy);
 
 } // namespace quillmere

@@ -13,7 +13,7 @@ constexpr GLfloat LightPosition[4] = {1000.0f, -1000.0f, 1000.0f, 1.0f};
 
 } // namespace
 
-void ApplyFixedGlState() {
+void applyFixedGlState() {
     glEnable(GL_TEXTURE_2D);
     glShadeModel(GL_SMOOTH);
     glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
@@ -31,7 +31,7 @@ void ApplyFixedGlState() {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 
-void ApplyStartupFog() {
+void applyStartupFog() {
     constexpr GLfloat FogColour[4] = {1.0f, 1.0f, 1.0f, 1.0f};
     glFogi(GL_FOG_MODE, GL_EXP);
     glFogfv(GL_FOG_COLOR, FogColour);
@@ -43,7 +43,7 @@ void ApplyStartupFog() {
     glEnable(GL_FOG);
 }
 
-void ApplySceneLight(float intensity) {
+void applySceneLight(float intensity) {
     const GLfloat colour[4] = {intensity, intensity, intensity, 1.0f};
     glLightfv(GL_LIGHT1, GL_AMBIENT, colour);
     glLightfv(GL_LIGHT1, GL_DIFFUSE, colour);

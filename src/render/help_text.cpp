@@ -4,7 +4,7 @@
 
 namespace quillmere {
 
-bool AdvanceHelpText(HelpTextState& state) {
+bool advanceHelpText(HelpTextState& state) {
     if (state.shown)
         ++state.counter;
     if (state.counter > HelpTextFrames) {
@@ -14,12 +14,12 @@ bool AdvanceHelpText(HelpTextState& state) {
     return state.shown;
 }
 
-void ToggleHelpText(HelpTextState& state) {
+void toggleHelpText(HelpTextState& state) {
     state.shown = !state.shown;
 }
 
 void DrawHelpText(HelpTextState& state, const OutlineFont* font, float eyeX) {
-    if (!AdvanceHelpText(state) || font == nullptr)
+    if (!advanceHelpText(state) || font == nullptr)
         return;
     // A fixed look: otherwise the glyphs would take whatever texture, colour and lighting the
     // previous frame left behind.

@@ -35,11 +35,11 @@ struct HelpTextState {
 
 // One frame's count: true when this frame draws the text. Once it has been drawn for 100 frames it
 // hides and the count starts again.
-bool AdvanceHelpText(HelpTextState& state);
+bool advanceHelpText(HelpTextState& state);
 
 // F1: shows or hides the text, keeping the count, so text hidden after k frames shows for the
 // remaining 100 - k when it comes back.
-void ToggleHelpText(HelpTextState& state);
+void toggleHelpText(HelpTextState& state);
 
 // The frame's help text step: counts the frame and, while the text is up and a font exists, draws the
 // four lines in solid white, untextured and unlit, each at its place. Leaves the matrices and the

@@ -32,7 +32,7 @@ void compileGlyph(FTFont& font, GLuint list, wchar_t code) {
 
 } // namespace
 
-std::optional<OutlineFont> OutlineFont::FromFile(const std::string& fontFile) {
+std::optional<OutlineFont> OutlineFont::fromFile(const std::string& fontFile) {
     FTExtrudeFont font(fontFile.c_str());
     if (font.Error() != 0 || !font.FaceSize(FaceSize))
         return std::nullopt;
@@ -72,8 +72,8 @@ void OutlineFont::DrawText3D(const char* format, ...) const {
 }
 
 std::optional<OutlineFont> CreateOutlineFont() {
-    const std::optional<std::string> file = FindFontFile(HelpTextFontPattern);
-    std::optional<OutlineFont> font = file ? OutlineFont::FromFile(*file) : std::nullopt;
+    const std::optional<std::string> file = findFontFile(HelpTextFontPattern);
+    std::optional<OutlineFont> font = file ? OutlineFont::fromFile(*file) : std::nullopt;
     if (!font) {
         std::fprintf(stderr, "Quillmere: no usable bold sans font (\"%s\"); running without the help text\n",
                      HelpTextFontPattern);

@@ -17,7 +17,7 @@ public:
 
     // Compiles the glyphs of the font file; none when the file cannot be read as a scalable font or no
     // lists can be made. Needs a current rendering context.
-    static std::optional<OutlineFont> FromFile(const std::string& fontFile);
+    static std::optional<OutlineFont> fromFile(const std::string& fontFile);
 
     // Draws text formatted like printf (at most 255 bytes; longer text is cut) from the current
     // position, starting there rather than centred. A null format draws nothing.

@@ -4,12 +4,12 @@
 
 namespace quillmere {
 
-DiscPoint PelletDiscPoint(int i) {
+DiscPoint pelletDiscPoint(int i) {
     const float angle = static_cast<float>(i) * 0.01256637f; // 2 pi / 500
     return {std::cos(angle) * PelletDiscRadius, std::sin(angle) * PelletDiscRadius};
 }
 
-DisplayLists CompilePelletDisc() {
+DisplayLists compilePelletDisc() {
     DisplayLists disc = DisplayLists::generate(1);
     if (!disc)
         return disc;
@@ -19,7 +19,7 @@ DisplayLists CompilePelletDisc() {
     glColor3ub(243, 225, 159);
     glBegin(GL_TRIANGLE_FAN);
     for (int i = 0; i < PelletDiscPoints; ++i) {
-        const DiscPoint p = PelletDiscPoint(i);
+        const DiscPoint p = pelletDiscPoint(i);
         glVertex2f(p.x, p.y);
     }
     glEnd();

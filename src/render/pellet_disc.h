@@ -13,11 +13,11 @@ struct DiscPoint {
 };
 
 // Point i of the disc's fan, i in 0 .. PelletDiscPoints - 1, going once round the rim.
-DiscPoint PelletDiscPoint(int i);
+DiscPoint pelletDiscPoint(int i);
 
 // The pellet's flat, untextured, cream-coloured disc in the plane z = 0, compiled once and shared by
 // every pellet. It turns texturing off for itself and leaves it on with the colour white. Needs a current
 // rendering context; empty when no list could be made.
-DisplayLists CompilePelletDisc();
+DisplayLists compilePelletDisc();
 
 } // namespace quillmere

@@ -4,7 +4,7 @@
 
 namespace quillmere {
 
-TexturedQuad CustomBackdropQuad(const TankBox& tank) {
+TexturedQuad customBackdropQuad(const TankBox& tank) {
     constexpr float Bottom = -38.0f;
     constexpr float Top = 39.0f;
     return {{{0.0f, 0.0f, tank.left, Bottom, BackdropPlaneZ},
@@ -13,7 +13,7 @@ TexturedQuad CustomBackdropQuad(const TankBox& tank) {
              {0.0f, 1.0f, tank.left, Top, BackdropPlaneZ}}};
 }
 
-TexturedQuad BuiltInBackdropQuad(const TankBox& tank) {
+TexturedQuad builtInBackdropQuad(const TankBox& tank) {
     constexpr float Top = 38.0f;
     constexpr float Bottom = -38.0f;
     return {{{0.0f, 0.0f, tank.left, Top, BackdropPlaneZ},
@@ -22,7 +22,7 @@ TexturedQuad BuiltInBackdropQuad(const TankBox& tank) {
              {0.0f, 1.0f, tank.left, Bottom, BackdropPlaneZ}}};
 }
 
-TexturedQuad BubbleQuad(const BubbleSprite& b) {
+TexturedQuad bubbleQuad(const BubbleSprite& b) {
     const float s = b.size;
     return {{{0.0f, 0.0f, b.x - s, b.y - s, b.z},
              {1.0f, 0.0f, b.x - s, b.y + s, b.z},
@@ -30,7 +30,7 @@ TexturedQuad BubbleQuad(const BubbleSprite& b) {
              {0.0f, 1.0f, b.x + s, b.y - s, b.z}}};
 }
 
-void EmitQuad(const TexturedQuad& quad) {
+void emitQuad(const TexturedQuad& quad) {
     for (const TexturedVertex& v : quad) {
         glTexCoord2f(v.s, v.t);
         glVertex3f(v.x, v.y, v.z);

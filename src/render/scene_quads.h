@@ -23,16 +23,16 @@ using TexturedQuad = std::array<TexturedVertex, 4>;
 constexpr float BackdropPlaneZ = -90.0f;
 
 // The user's picture: 77 high (-38 to 39), t running upward, drawn before the fish.
-TexturedQuad CustomBackdropQuad(const TankBox& tank);
+TexturedQuad customBackdropQuad(const TankBox& tank);
 
 // The built-in picture: 76 high (38 to -38), t running downward, drawn after the fish.
-TexturedQuad BuiltInBackdropQuad(const TankBox& tank);
+TexturedQuad builtInBackdropQuad(const TankBox& tank);
 
 // A bubble sprite: a square of half side `size` around (x, y) in the plane of its z, the picture's s
 // axis running up the bubble.
-TexturedQuad BubbleQuad(const BubbleSprite& sprite);
+TexturedQuad bubbleQuad(const BubbleSprite& sprite);
 
 // Sends the four corners; call between glBegin(GL_QUADS) and glEnd().
-void EmitQuad(const TexturedQuad& quad);
+void emitQuad(const TexturedQuad& quad);
 
 } // namespace quillmere

@@ -25,7 +25,7 @@ void applyTint(const BackdropTint& tint) {
 void drawQuad(const TexturedQuad& quad) {
     glNormal3f(0.0f, 0.0f, 1.0f);
     glBegin(GL_QUADS);
-    EmitQuad(quad);
+    emitQuad(quad);
     glEnd();
 }
 
@@ -35,27 +35,27 @@ void SceneRenderer::CreateOutlineFont() {
     m_font = quillmere::CreateOutlineFont();
 }
 
-void SceneRenderer::LoadBackdropAndFishSkins(const PictureSource& source) {
-    quillmere::LoadBackdropAndFishSkins(m_textures, source);
+void SceneRenderer::loadBackdropAndFishSkins(const PictureSource& source) {
+    quillmere::loadBackdropAndFishSkins(m_textures, source);
 }
 
-void SceneRenderer::LoadBubbleSprite(const PictureSource& source) {
-    quillmere::LoadBubbleSprite(m_textures, source);
+void SceneRenderer::loadBubbleSprite(const PictureSource& source) {
+    quillmere::loadBubbleSprite(m_textures, source);
 }
 
-void SceneRenderer::CompilePelletDisc() {
-    m_pelletDisc = quillmere::CompilePelletDisc();
+void SceneRenderer::compilePelletDisc() {
+    m_pelletDisc = quillmere::compilePelletDisc();
 }
 
 void SceneRenderer::RenderFrame(const SceneFrame& frame, ScreenSize screen, const TankBox& tank,
                                 const CustomBackdropPicture& picture) {
-    ApplyFrameProjection(screen);
+    applyFrameProjection(screen);
     gluLookAt(frame.eyeX, 0.0, frame.cameraZoom - 3.0, 0.0, 0.0, -500.0, 0.0, 1.0, 0.0);
     glViewport(0, 0, screen.width, screen.height);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
     DrawHelpText(m_helpText, m_font ? &*m_font : nullptr, frame.eyeX);
-    ApplySceneLight(frame.lightIntensity);
+    applySceneLight(frame.lightIntensity);
 
     // The bubbles glow through the fog.
     glDisable(GL_FOG);
@@ -67,7 +67,7 @@ void SceneRenderer::RenderFrame(const SceneFrame& frame, ScreenSize screen, cons
     if (frame.fogDensity > 0.0f)
         glEnable(GL_FOG);
 
-    drawCustomBackdrop(frame, tank, picture.currentTexture);
+    drawCustomBackdrop(frame, tank, m_userPictures.textureOf(picture.picture));
     drawFish(frame);
     drawBuiltInBackdrop(frame, tank);
 
@@ -81,7 +81,7 @@ void SceneRenderer::drawBubbles(const SceneFrame& frame) {
     glTranslatef(frame.bubbleTranslation.x, frame.bubbleTranslation.y, frame.bubbleTranslation.z);
     const int count = std::clamp(frame.bubbleCount, 0, MaxParticles);
     for (int i = 0; i < count; ++i) {
-        const TexturedQuad quad = BubbleQuad(frame.bubbles[i]);
+        const TexturedQuad quad = bubbleQuad(frame.bubbles[i]);
         std::copy(quad.begin(), quad.end(), m_bubbleCorners.begin() + 4 * i);
     }
     // Additive: overlapping bubbles brighten each other. No colour is set; the sprites take the current one.
@@ -100,7 +100,7 @@ void SceneRenderer::drawCustomBackdrop(const SceneFrame& frame, const TankBox& t
     applyTint(frame.customBackdropTint);
     glPushMatrix();
     glBindTexture(GL_TEXTURE_2D, texture);
-    drawQuad(CustomBackdropQuad(tank));
+    drawQuad(customBackdropQuad(tank));
     glPopMatrix();
     glColor3f(1.0f, 1.0f, 1.0f);
 }
@@ -124,11 +124,11 @@ void SceneRenderer::drawBuiltInBackdrop(const SceneFrame& frame, const TankBox& 
     glPushMatrix();
     applyTint(frame.builtInBackdropTint);
     glBindTexture(GL_TEXTURE_2D, m_textures.backdrop.name());
-    const TexturedQuad quad = BuiltInBackdropQuad(tank);
+    const TexturedQuad quad = builtInBackdropQuad(tank);
     // Where level 0 is all that is sampled (screens about 700 pixels high and more), the same picture
     // comes from pieces, the largest drawn without blending.
-    if (BackdropTexelsPerPixel(quad, m_textures.backdropCells) < Level0TexelsPerPixel)
-        DrawBackdropPieces(quad, m_textures.backdropCells);
+    if (backdropTexelsPerPixel(quad, m_textures.backdropCells) < Level0TexelsPerPixel)
+        drawBackdropPieces(quad, m_textures.backdropCells);
     else
         drawQuad(quad);
     glPopMatrix();

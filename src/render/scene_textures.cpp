@@ -46,15 +46,15 @@ Texture loadBuiltIn(int id, const PictureSource& source, const std::string& name
 
 } // namespace
 
-void LoadBackdropAndFishSkins(SceneTextures& textures, const PictureSource& source) {
+void loadBackdropAndFishSkins(SceneTextures& textures, const PictureSource& source) {
     textures.backdrop = loadBuiltIn(BackdropAssetId, source, "BackGround0", Masked);
-    textures.backdropCells = ReadBackdropCells(textures.backdrop.name());
+    textures.backdropCells = readBackdropCells(textures.backdrop.name());
     for (int kind = 0; kind < FishSkinCount; ++kind)
         textures.fishSkins[kind] =
             loadBuiltIn(fishSkinAssetId(kind), source, "fish" + std::to_string(kind), Scaled);
 }
 
-void LoadBubbleSprite(SceneTextures& textures, const PictureSource& source) {
+void loadBubbleSprite(SceneTextures& textures, const PictureSource& source) {
     textures.bubbleSprite = loadBuiltIn(BubbleSpriteAssetId, source, "Particle1", Scaled);
 }
 

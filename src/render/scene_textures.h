@@ -26,9 +26,9 @@ using PictureSource = std::optional<std::string>;
 
 // Loads the built-in backdrop and then the 15 fish skins, in that order. No extracted file is left
 // behind. Needs a current rendering context.
-void LoadBackdropAndFishSkins(SceneTextures& textures, const PictureSource& source);
+void loadBackdropAndFishSkins(SceneTextures& textures, const PictureSource& source);
 
 // The same for the bubble sprite, which the bubble set-up loads.
-void LoadBubbleSprite(SceneTextures& textures, const PictureSource& source);
+void loadBubbleSprite(SceneTextures& textures, const PictureSource& source);
 
 } // namespace quillmere

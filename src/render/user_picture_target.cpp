@@ -22,11 +22,11 @@ int nearestPowerOfTwo(double pixels) {
 
 } // namespace
 
-PictureTarget UserPictureTarget(ScreenSize screen, const TankBox& tank) {
-    const Frustum frustum = FrameFrustum(screen);
+PictureTarget userPictureTarget(ScreenSize screen, const TankBox& tank) {
+    const Frustum frustum = frameFrustum(screen);
     const double distance = NearestEyeZ - BackdropPlaneZ;
     const double pixelsPerUnit = std::max(screen.height, 1) / ((frustum.top - frustum.bottom) * distance);
-    const TexturedQuad quad = CustomBackdropQuad(tank);
+    const TexturedQuad quad = customBackdropQuad(tank);
     const double width = std::abs(quad[1].x - quad[0].x) * pixelsPerUnit;
     const double height = std::abs(quad[2].y - quad[1].y) * pixelsPerUnit;
     return {nearestPowerOfTwo(width), nearestPowerOfTwo(height)};

@@ -52,7 +52,7 @@ int rowsPerUnit(const PreparedTexture& prepared) {
 
 } // namespace
 
-TextureCapabilities ReadTextureCapabilities() {
+TextureCapabilities readTextureCapabilities() {
     TextureCapabilities caps;
     GLint maxSize = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);

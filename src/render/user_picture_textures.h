@@ -14,7 +14,7 @@ namespace quillmere {
 
 // What the tank's context offers the user's pictures: its largest texture and DXT compression.
 // Needs a current rendering context.
-TextureCapabilities ReadTextureCapabilities();
+TextureCapabilities readTextureCapabilities();
 
 // The textures of the pictures the user chose for the backdrop, owned by the tank. A prepared picture
 // is uploaded in bands of rows over several frames, so that no frame waits on a whole photo; it can be

@@ -86,7 +86,7 @@ void BubbleSystem::Update(Random& random) {
     }
 }
 
-int BubbleSystem::Render(int n, Random& random, std::span<BubbleSprite, MaxParticles> sprites) {
+int BubbleSystem::step(int n, Random& random, std::span<BubbleSprite, MaxParticles> sprites) {
     // A negative bubble setting would ask for more than the pool; nothing but the pool is drawn.
     m_count = std::clamp(n, 0, m_capacity);
     for (int i = 0; i < m_count; ++i) {

@@ -63,9 +63,9 @@ public:
     // One step of particles 0 .. count - 1; a dead one is reborn at the emitter with its old size.
     void Update(Random& random) override;
 
-    // The draw step: n particles (at most the pool) each get this frame's shimmer, written to `sprites`,
-    // then all of them step. Returns how many sprites were written.
-    int Render(int n, Random& random, std::span<BubbleSprite, MaxParticles> sprites);
+    // One frame of the column: n particles (at most the pool) each get this frame's shimmer, written to
+    // `sprites` for the renderer, then all of them move. Returns how many sprites were written.
+    int step(int n, Random& random, std::span<BubbleSprite, MaxParticles> sprites);
 };
 
 } // namespace quillmere

@@ -56,7 +56,7 @@ void Scene::setUpBubbles(Random& random, const AquariumSettings& settings) {
     m_bubbles.Initialize(MaxParticles, random);
     // Spread the bubbles along their paths so the first frame already shows a full column.
     for (int advance = 0; advance < 1000; ++advance)
-        m_bubbles.Render(bubbleAmount(settings), random, m_frame.bubbles);
+        m_bubbles.step(bubbleAmount(settings), random, m_frame.bubbles);
 }
 
 const SceneFrame& Scene::frame(Random& random, const AquariumSettings& settings, CameraValues& camera,
@@ -74,7 +74,7 @@ const SceneFrame& Scene::frame(Random& random, const AquariumSettings& settings,
     if (out.bubblesDrawn) {
         out.bubbleTranslation =
             Vec3{m_bubbleOrigin.x + 5.2f, m_bubbleOrigin.y - 15.0f, m_bubbleOrigin.z - 10.0f};
-        out.bubbleCount = m_bubbles.Render(bubbleAmount(settings), random, out.bubbles);
+        out.bubbleCount = m_bubbles.step(bubbleAmount(settings), random, out.bubbles);
     }
 
     out.customBackdrop = inputs.ownImageOn;

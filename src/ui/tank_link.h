@@ -4,6 +4,7 @@
 #include "settings/aquarium_settings.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,13 @@ public:
     virtual void releasePicture(PictureId picture) = 0;
     // The loads that ended since the last call, in the order they ended.
     virtual std::vector<PictureOutcome> takePictureOutcomes() = 0;
+
+    // The Custom Background slideshow's choice, told each time it changes: no value while the user's
+    // pictures are off, so the built-in backdrop shows; else the picture to draw, where NoPicture leaves
+    // the tinted panel bare and Stale shows the built-in backdrop.
+    virtual void showPicture(std::optional<PictureId> picture) = 0;
+    // The Custom Music "On/Off" as the player's timer reads it: while on, the built-in tune stays silent.
+    virtual void setOwnMusicOn(bool on) = 0;
 
     // The tank has drawn its first frame, so a message box opened now shows over a running tank.
     virtual bool tankRunning() const = 0;

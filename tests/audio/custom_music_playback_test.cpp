@@ -34,8 +34,11 @@ protected:
 
     void tick() {
         builtInMusicTick(flags, music, 0);
-        if (m_ticks++ % 10 == 0)
-            player.onTimer(flags);
+        if (m_ticks++ % 10 == 0) {
+            // As the dialog's timer does: the tank hears of "On/Off" before the player's step.
+            flags.ownMusicOn = player.onOff();
+            player.onTimer();
+        }
     }
 
     // Ticks every 20 ms until done() holds (at most 20 s).

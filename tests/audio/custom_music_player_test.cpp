@@ -43,12 +43,11 @@ protected:
     // One 200 ms timer step after the open file has reached its end.
     void endTrack() {
         stream.reachEnd();
-        player.onTimer(flags);
+        player.onTimer();
     }
 
     FakeMusicStream stream;
     Random random;
-    MusicFlags flags;
     CustomMusicPlayer player{stream, random, 700};
 };
 
@@ -222,18 +221,18 @@ TEST_F(CustomMusicPlayerTest, TrackEndsOnExactLengthOrWhenTheStreamRanOut) {
     playRow(0);
 
     stream.positionMs = 999;
-    player.onTimer(flags);
+    player.onTimer();
     EXPECT_TRUE(stream.opened.empty());
     EXPECT_EQ(player.position(), 999);
 
     stream.positionMs = 1000;
-    player.onTimer(flags);
+    player.onTimer();
     EXPECT_EQ(stream.opened, Strings{"b"});
 
     // The stream ran out between two ticks and reports a position short of its length.
     stream.positionMs = 960;
     stream.ranOut = true;
-    player.onTimer(flags);
+    player.onTimer();
     EXPECT_EQ(stream.opened, (Strings{"b", "a"}));
     EXPECT_EQ(player.state(), PlayerState::Playing);
 }
@@ -243,22 +242,21 @@ TEST_F(CustomMusicPlayerTest, AnUnknownLengthIsNotMistakenForTheEnd) {
     playRow(0);
     stream.lengthMs = -1;
     stream.positionMs = -1;
-    player.onTimer(flags);
+    player.onTimer();
     EXPECT_TRUE(stream.opened.empty());
 }
 
-TEST_F(CustomMusicPlayerTest, TimerPublishesOnOffEvenWhenNotPlaying) {
-    EXPECT_TRUE(flags.ownMusicOn);
-    player.onTimer(flags);
-    EXPECT_FALSE(flags.ownMusicOn);
+TEST_F(CustomMusicPlayerTest, OnOffFollowsTheBoxEvenWhenNotPlaying) {
+    player.onTimer();
+    EXPECT_FALSE(player.onOff());
     player.setOnOff(true);
-    player.onTimer(flags);
-    EXPECT_TRUE(flags.ownMusicOn);
+    player.onTimer();
+    EXPECT_TRUE(player.onOff());
 
     setList({"a"});
     player.stop();
     stream.reachEnd();
-    player.onTimer(flags); // not playing: an ended file opens nothing
+    player.onTimer(); // not playing: an ended file opens nothing
     EXPECT_TRUE(stream.opened.empty());
 }
 
@@ -292,12 +290,12 @@ TEST_F(CustomMusicPlayerTest, AFileStillOpeningPlaysOnceOpenOrStopsThePlayerWhen
         setList({"far.mp3"});
         player.play();
         EXPECT_EQ(player.state(), PlayerState::Playing) << "the tank goes on while the file opens";
-        player.onTimer(flags);
+        player.onTimer();
         EXPECT_EQ(player.state(), PlayerState::Playing);
         EXPECT_FALSE(stream.playing);
 
         stream.finishOpening();
-        player.onTimer(flags);
+        player.onTimer();
         EXPECT_EQ(stream.playing, playable);
         EXPECT_EQ(player.state(), playable ? PlayerState::Playing : PlayerState::Stopped);
         EXPECT_EQ(player.list().buttonsEnabled(), !playable);
@@ -330,7 +328,7 @@ TEST_F(CustomMusicPlayerTest, UnplayableFilesArePassedOverOncePerRowOrStopTheRep
         EXPECT_TRUE(player.onOff()) << "Play chooses the custom music";
         for (int step = 0; step < 10 && player.state() == PlayerState::Playing && !stream.playing; ++step) {
             stream.finishOpening();
-            player.onTimer(flags);
+            player.onTimer();
         }
         if (!c.expectedOpens.empty()) {
             EXPECT_EQ(stream.opened, c.expectedOpens);
@@ -364,8 +362,8 @@ TEST_F(CustomMusicPlayerTest, OnOffStartsPlaybackAndStopsItWhenSwitchedOff) {
     player.setOnOff(false);
     EXPECT_EQ(player.state(), PlayerState::Stopped);
     EXPECT_FALSE(stream.playing);
-    player.onTimer(flags);
-    EXPECT_FALSE(flags.ownMusicOn);
+    player.onTimer();
+    EXPECT_FALSE(player.onOff());
 
     player.setOnOff(false); // a repeated report changes nothing
     EXPECT_EQ(player.state(), PlayerState::Stopped);
@@ -373,11 +371,11 @@ TEST_F(CustomMusicPlayerTest, OnOffStartsPlaybackAndStopsItWhenSwitchedOff) {
 
 TEST_F(CustomMusicPlayerTest, OnOffWithAnEmptyListPlaysNothingButSilencesTheBuiltInTune) {
     player.setOnOff(true);
-    player.onTimer(flags);
+    player.onTimer();
     EXPECT_EQ(player.state(), PlayerState::NotStarted);
     EXPECT_TRUE(stream.opened.empty());
     EXPECT_FALSE(stream.playing);
-    EXPECT_TRUE(flags.ownMusicOn);
+    EXPECT_TRUE(player.onOff());
 }
 
 TEST_F(CustomMusicPlayerTest, ClickWhileStoppedOnlyOpensTheRow) {

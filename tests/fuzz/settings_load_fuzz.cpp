@@ -54,6 +54,8 @@ public:
     PictureId requestPicture(const std::string&) override { return PictureId::NoPicture; }
     void releasePicture(PictureId) override {}
     std::vector<PictureOutcome> takePictureOutcomes() override { return {}; }
+    void showPicture(std::optional<PictureId>) override {}
+    void setOwnMusicOn(bool) override {}
     bool tankRunning() const override { return true; }
 
     AquariumSettings running;

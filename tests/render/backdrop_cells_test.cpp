@@ -68,7 +68,7 @@ TEST(BackdropCells, CellsSayWhatLinearFilteringCanReadAndPiecesTileThem) {
         SCOPED_TRACE(c.what);
         Alphas alphas;
         alphas.seeThrough(c.x0, c.x1, c.y0, c.y1);
-        const BackdropCells cells = FindBackdropCells(alphas.texels, Side, Side);
+        const BackdropCells cells = findBackdropCells(alphas.texels, Side, Side);
         EXPECT_EQ(cells.textureWidth, Side);
         EXPECT_EQ(coverRow(cells, c.row), c.expected);
         EXPECT_EQ(cells.pieceCount, c.pieces);
@@ -78,22 +78,22 @@ TEST(BackdropCells, CellsSayWhatLinearFilteringCanReadAndPiecesTileThem) {
 
 TEST(BackdropCells, APictureTooSmallForItsSizeHasNoPieces) {
     const std::vector<std::uint8_t> alphas(16, 255);
-    const BackdropCells cells = FindBackdropCells(alphas, Side, Side);
+    const BackdropCells cells = findBackdropCells(alphas, Side, Side);
     EXPECT_EQ(cells.textureWidth, 0);
     EXPECT_EQ(cells.pieceCount, 0);
 }
 
 TEST(BackdropCells, PiecesMeetOnTheSameNumbersAndTheWholeGridIsTheQuad) {
-    const TexturedQuad quad = BuiltInBackdropQuad(TankBox{});
-    const TexturedQuad whole = BackdropPieceQuad(quad, {0, BackdropCellColumns, 0, BackdropCellRows});
+    const TexturedQuad quad = builtInBackdropQuad(TankBox{});
+    const TexturedQuad whole = backdropPieceQuad(quad, {0, BackdropCellColumns, 0, BackdropCellRows});
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(whole[i].x, quad[i].x);
         EXPECT_EQ(whole[i].y, quad[i].y);
         EXPECT_EQ(whole[i].s, quad[i].s);
         EXPECT_EQ(whole[i].t, quad[i].t);
     }
-    const TexturedQuad left = BackdropPieceQuad(quad, {0, 13, 5, 21});
-    const TexturedQuad right = BackdropPieceQuad(quad, {13, 20, 5, 21});
+    const TexturedQuad left = backdropPieceQuad(quad, {0, 13, 5, 21});
+    const TexturedQuad right = backdropPieceQuad(quad, {13, 20, 5, 21});
     for (const auto& [a, b] : {std::pair{1, 0}, std::pair{2, 3}}) {
         EXPECT_EQ(left[a].x, right[b].x);
         EXPECT_EQ(left[a].y, right[b].y);

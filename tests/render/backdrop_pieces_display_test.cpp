@@ -45,18 +45,18 @@ TEST_F(RenderedScene, TheBackdropInPiecesIsThePictureOfTheWholeQuadMipmappedAndB
     glLoadIdentity();
 
     const BackdropCells& cells = m_renderer->textures().backdropCells;
-    const TexturedQuad quad = BuiltInBackdropQuad(TankBox{});
+    const TexturedQuad quad = builtInBackdropQuad(TankBox{});
     ASSERT_GT(cells.pieceCount, 1) << "the crevice gives the picture pieces of more than one kind";
-    EXPECT_NEAR(BackdropTexelsPerPixel(quad, cells),
+    EXPECT_NEAR(backdropTexelsPerPixel(quad, cells),
                 cells.textureHeight / 76.0 * (ViewTop - ViewBottom) / WindowHeight, 1e-6);
 
     glBindTexture(GL_TEXTURE_2D, m_renderer->textures().backdrop.name());
     const Picture whole = drawnOverRed([&] {
         glBegin(GL_QUADS);
-        EmitQuad(quad);
+        emitQuad(quad);
         glEnd();
     });
-    const Picture pieces = drawnOverRed([&] { DrawBackdropPieces(quad, cells); });
+    const Picture pieces = drawnOverRed([&] { drawBackdropPieces(quad, cells); });
 
     EXPECT_GT(whole.count(behind), WindowWidth * WindowHeight / 20) << "the crevice shows what lies behind";
     EXPECT_LT(whole.count(behind), WindowWidth * WindowHeight / 2) << "the rock and the water hide it";

@@ -10,7 +10,7 @@ namespace {
 std::vector<int> drawnFrames(HelpTextState& state, int frames) {
     std::vector<int> drawn;
     for (int frame = 1; frame <= frames; ++frame)
-        if (AdvanceHelpText(state))
+        if (advanceHelpText(state))
             drawn.push_back(frame);
     return drawn;
 }
@@ -28,16 +28,16 @@ TEST(HelpTextCount, ShowsInFramesOneToHundredAfterStart) {
 TEST(HelpTextCount, F1HidesAtOnceAndResumesWhereItStopped) {
     HelpTextState state;
     drawnFrames(state, 30);
-    ToggleHelpText(state);
+    toggleHelpText(state);
     EXPECT_TRUE(drawnFrames(state, 50).empty()) << "hidden frames are not counted and draw nothing";
-    ToggleHelpText(state);
+    toggleHelpText(state);
     EXPECT_EQ(drawnFrames(state, 200).size(), 70u);
 }
 
 TEST(HelpTextCount, F1AfterTheCountRanOutShowsAFullHundred) {
     HelpTextState state;
     drawnFrames(state, 150);
-    ToggleHelpText(state);
+    toggleHelpText(state);
     EXPECT_EQ(drawnFrames(state, 300).size(), 100u);
 }
 

@@ -20,7 +20,7 @@ std::size_t occurrences(const std::string& text, const std::string& part) {
 }
 
 TEST(MissingFont, FontconfigFindsNoFile) {
-    EXPECT_FALSE(FindFontFile(HelpTextFontPattern).has_value());
+    EXPECT_FALSE(findFontFile(HelpTextFontPattern).has_value());
 }
 
 TEST_F(RenderedScene, WithoutAFontTheTankRunsWithoutTextAndSaysSoOnce) {

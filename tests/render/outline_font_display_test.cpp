@@ -28,9 +28,9 @@ class OutlineFontTest : public ::testing::Test {
 protected:
     void SetUp() override {
         testing_support::ensureGlWindow();
-        const auto file = FindFontFile(HelpTextFontPattern);
+        const auto file = findFontFile(HelpTextFontPattern);
         ASSERT_TRUE(file.has_value()) << "no bold sans face installed";
-        m_font = OutlineFont::FromFile(*file);
+        m_font = OutlineFont::fromFile(*file);
         ASSERT_TRUE(m_font.has_value());
     }
 
@@ -123,9 +123,9 @@ TEST(OutlineFontFile, SomethingThatIsNotAFontGivesNoFont) {
     const std::filesystem::path path =
         std::filesystem::temp_directory_path() / ("quillmere-not-a-font-" + std::to_string(::getpid()));
     std::ofstream(path) << "not a font";
-    EXPECT_FALSE(OutlineFont::FromFile(path.string()).has_value());
+    EXPECT_FALSE(OutlineFont::fromFile(path.string()).has_value());
     std::filesystem::remove(path);
-    EXPECT_FALSE(OutlineFont::FromFile(path.string()).has_value());
+    EXPECT_FALSE(OutlineFont::fromFile(path.string()).has_value());
 }
 
 } // namespace

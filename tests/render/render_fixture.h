@@ -43,13 +43,13 @@ protected:
         m_renderer = std::make_unique<SceneRenderer>();
         if (withFont)
             m_renderer->CreateOutlineFont();
-        ApplyFixedGlState();
-        m_renderer->LoadBackdropAndFishSkins(m_assetFolder);
+        applyFixedGlState();
+        m_renderer->loadBackdropAndFishSkins(m_assetFolder);
         m_scene = std::make_unique<Scene>(m_random);
         ASSERT_TRUE(m_scene->setUp(m_random, m_settings));
-        m_renderer->LoadBubbleSprite(m_assetFolder);
-        m_renderer->CompilePelletDisc();
-        ApplyStartupFog();
+        m_renderer->loadBubbleSprite(m_assetFolder);
+        m_renderer->compilePelletDisc();
+        applyStartupFog();
     }
 
     // Renders frames and returns the last one's picture.

@@ -31,7 +31,7 @@ float yAt(const TexturedQuad& quad, float s, float t) {
 }
 
 TEST(BackdropQuads, CustomPictureIsSeventySevenHighWithTextureUpward) {
-    const TexturedQuad quad = CustomBackdropQuad(TankBox{});
+    const TexturedQuad quad = customBackdropQuad(TankBox{});
     const Extent e = extentOf(quad);
     EXPECT_FLOAT_EQ(e.minX, -90.0f);
     EXPECT_FLOAT_EQ(e.maxX, 90.0f);
@@ -43,7 +43,7 @@ TEST(BackdropQuads, CustomPictureIsSeventySevenHighWithTextureUpward) {
 }
 
 TEST(BackdropQuads, BuiltInPictureIsSeventySixHighWithTextureDownward) {
-    const TexturedQuad quad = BuiltInBackdropQuad(TankBox{});
+    const TexturedQuad quad = builtInBackdropQuad(TankBox{});
     const Extent e = extentOf(quad);
     EXPECT_FLOAT_EQ(e.minY, -38.0f);
     EXPECT_FLOAT_EQ(e.maxY, 38.0f);
@@ -57,7 +57,7 @@ TEST(BackdropQuads, FollowTheTanksWidth) {
     TankBox narrow;
     narrow.left = -10.0f;
     narrow.right = 30.0f;
-    for (const TexturedQuad& quad : {CustomBackdropQuad(narrow), BuiltInBackdropQuad(narrow)}) {
+    for (const TexturedQuad& quad : {customBackdropQuad(narrow), builtInBackdropQuad(narrow)}) {
         const Extent e = extentOf(quad);
         EXPECT_FLOAT_EQ(e.minX, -10.0f);
         EXPECT_FLOAT_EQ(e.maxX, 30.0f);
@@ -68,7 +68,7 @@ TEST(BackdropQuads, FollowTheTanksWidth) {
 }
 
 TEST(BubbleQuad, SquareAroundTheSpriteInItsPlaneWithSUpward) {
-    const TexturedQuad quad = BubbleQuad(BubbleSprite{1.5f, -2.0f, 0.07f, 0.25f});
+    const TexturedQuad quad = bubbleQuad(BubbleSprite{1.5f, -2.0f, 0.07f, 0.25f});
     const Extent e = extentOf(quad);
     EXPECT_FLOAT_EQ(e.minX, 1.25f);
     EXPECT_FLOAT_EQ(e.maxX, 1.75f);

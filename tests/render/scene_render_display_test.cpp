@@ -28,18 +28,6 @@ bool lit(const Rgb& p) {
     return p.sum() > 30;
 }
 
-// One 2 x 2 texture of a single colour, as the background dialog would make from a picture.
-Texture solidTexture(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-    Texture texture = Texture::generate();
-    const std::array<std::uint8_t, 12> pixels = {r, g, b, r, g, b, r, g, b, r, g, b};
-    glBindTexture(GL_TEXTURE_2D, texture.name());
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 2, 2, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    return texture;
-}
-
 TEST_F(RenderedScene, SetUpMakesEveryTextureAndLeavesNoExtractedFile) {
     setUpScene();
     const SceneTextures& textures = m_renderer->textures();
@@ -120,7 +108,7 @@ TEST_F(RenderedScene, WithoutBubblesTheFirstFrameBlendsAsFrameThousandDoes) {
 
 TEST_F(RenderedScene, BackdropFillsTheLowerViewAndFullDarknessDimsIt) {
     setUpScene();
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     const Picture bright = render(1);
     EXPECT_GT(bright.count(lit), WindowWidth * WindowHeight * 2 / 5)
         << "the water and sand fill the lower view";
@@ -134,7 +122,7 @@ TEST_F(RenderedScene, BackdropFillsTheLowerViewAndFullDarknessDimsIt) {
 
 TEST_F(RenderedScene, StrongerFogWhitensTheBackdrop) {
     setUpScene();
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     const double clear = lowerMean(render(1));
     m_settings.fog = 0;
     const double foggy = lowerMean(render(1));
@@ -155,9 +143,9 @@ TEST_F(RenderedScene, F1HidesTheHelpTextAtOnceAndBringsItBack) {
     m_settings.bubbleSetting = 1000;
     setUpScene();
     render(10);
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     EXPECT_EQ(render(1).count(nearWhite), 0);
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     EXPECT_GT(render(1).count(nearWhite), 500);
 }
 
@@ -196,7 +184,7 @@ TEST_F(RenderedScene, BubblesBrightenTheirColumnOnlyWhileTheBackdropIndexIsZero)
     m_settings.showTerra = 0;
     m_settings.bubbleSetting = 0;
     setUpScene();
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     const Picture bubbles = render(1);
     const Vec3 emitter = m_scene->lastFrame().bubbleTranslation;
     const int column = static_cast<int>(project(emitter.x, emitter.y, emitter.z)[0]);
@@ -215,7 +203,7 @@ TEST_F(RenderedScene, BubblesBrightenTheirColumnOnlyWhileTheBackdropIndexIsZero)
 TEST_F(RenderedScene, BubblesShowThroughTheTransparentPartOfTheBuiltInBackdrop) {
     m_settings.bubbleSetting = 0;
     setUpScene();
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     const Picture picture = render(1);
     const Vec3 emitter = m_scene->lastFrame().bubbleTranslation;
     const int column = static_cast<int>(project(emitter.x, emitter.y, emitter.z)[0]);
@@ -228,7 +216,7 @@ TEST_F(RenderedScene, BubblesShowThroughTheTransparentPartOfTheBuiltInBackdrop) 
 TEST_F(RenderedScene, FixedTintColoursTheBackdrop) {
     m_settings.frontColor = 0x0000FF; // red
     setUpScene();
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     const Picture picture = render(1);
     double red = 0.0;
     double others = 0.0;
@@ -247,7 +235,7 @@ TEST_F(RenderedScene, CyclingTintReplacesTheFixedColour) {
     m_settings.lockFront = 1;
     m_settings.lockFrontPhase = 0.0f; // colour (0, 1, 0.5): no red at all
     setUpScene();
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     const Picture picture = render(3);
     double red = 0.0;
     double green = 0.0;
@@ -262,9 +250,19 @@ TEST_F(RenderedScene, CyclingTintReplacesTheFixedColour) {
 
 TEST_F(RenderedScene, OwnPictureReplacesTheBuiltInBackdrop) {
     setUpScene();
-    m_renderer->ToggleHelpText();
-    const Texture green = solidTexture(0, 255, 0);
-    m_picture = CustomBackdropPicture{true, green.name()};
+    m_renderer->toggleHelpText();
+    // Large enough that the clamped edges, which blend with the border, stay out of sight.
+    PreparedTexture solidGreen{3, false, {}};
+    for (int side = 64; side >= 1; side /= 2) {
+        std::vector<std::uint8_t> texels;
+        for (int i = 0; i < side * side; ++i)
+            texels.insert(texels.end(), {0, 255, 0});
+        solidGreen.levels.push_back(PreparedLevel{side, side, std::move(texels)});
+    }
+    const auto green = static_cast<PictureId>(1);
+    m_renderer->userPictures().add(green, std::move(solidGreen));
+    ASSERT_EQ(m_renderer->userPictures().upload(std::size_t{1} << 20), std::vector<PictureId>{green});
+    m_picture = CustomBackdropPicture{true, green};
     const Picture picture = render(1);
     // The whole view, the upper part included where the built-in picture is see-through, is the picture.
     const Rgb top = picture.at(WindowWidth / 2, WindowHeight - 20);
@@ -281,7 +279,7 @@ TEST_F(RenderedScene, PelletsAreDrawnUnlitFromTheSharedDisc) {
     m_settings.bubbleSetting = 1000;
     m_settings.light = 100; // dark: only the unlit pellets keep their colour
     setUpScene();
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     ASSERT_TRUE(glIsList(m_renderer->pelletDiscList()));
     for (int slot = 0; slot < PelletSlotCount; ++slot) {
         m_scene->pellets()[slot].Drop(static_cast<float>(slot * 2 - 9), 4.0f, -50.0f, m_random);
@@ -297,7 +295,7 @@ TEST_F(RenderedScene, NoFishWithAllCountsZeroAndFishWhereTheSceneDrawsThem) {
     m_settings.showTerra = 0;
     m_settings.bubbleSetting = 1000;
     setUpScene();
-    m_renderer->ToggleHelpText();
+    m_renderer->toggleHelpText();
     const Picture empty = render(1);
     EXPECT_EQ(m_scene->lastFrame().fishCount, 0);
     EXPECT_LT(empty.count(lit), 100) << "only the pellet may show";
@@ -323,7 +321,7 @@ TEST_F(RenderedScene, NoFishWithAllCountsZeroAndFishWhereTheSceneDrawsThem) {
 
 TEST_F(RenderedScene, ResizeSetsItsOwnProjectionUntilTheNextFrame) {
     setUpScene();
-    ApplyResizeProjection(800, 0);
+    applyResizeProjection(800, 0);
     GLint viewport[4] = {};
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[2], 800);

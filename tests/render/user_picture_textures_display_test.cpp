@@ -36,7 +36,7 @@ protected:
     std::string picture() const { return (m_folder / "wall paper.bmp").string(); }
 
     PreparedTexture prepared() const {
-        PreparedPictureFile file = preparePictureFile(picture(), {}, ReadTextureCapabilities());
+        PreparedPictureFile file = preparePictureFile(picture(), {}, readTextureCapabilities());
         EXPECT_TRUE(file.texture) << file.error;
         return file.texture ? std::move(*file.texture) : PreparedTexture{};
     }

@@ -52,7 +52,7 @@ TEST(BubbleSystem, RenderJittersThenSteps) {
     const int jx = expected.next() % 20;
     const int jz = expected.next() % 20;
     Sprites sprites{};
-    EXPECT_EQ(bubbles.Render(1, random, sprites), 1);
+    EXPECT_EQ(bubbles.step(1, random, sprites), 1);
     EXPECT_FLOAT_EQ(sprites[0].x, before.x + static_cast<float>(jx) * 0.01f);
     EXPECT_FLOAT_EQ(sprites[0].z, before.z + static_cast<float>(jz) * 0.01f);
     EXPECT_EQ(sprites[0].y, before.y);
@@ -70,15 +70,15 @@ TEST(BubbleSystem, CountFollowsTheSettingAndParticlesBeyondItResume) {
     BubbleSystem bubbles;
     ASSERT_TRUE(bubbles.Initialize(1000, random));
     Sprites sprites{};
-    bubbles.Render(900, random, sprites); // "QIPAONUM" 100
+    bubbles.step(900, random, sprites); // "QIPAONUM" 100
     const Particle held = bubbles.particle(500);
     const Particle moving = bubbles.particle(50);
-    bubbles.Render(100, random, sprites); // "QIPAONUM" 900
-    bubbles.Render(100, random, sprites);
+    bubbles.step(100, random, sprites); // "QIPAONUM" 900
+    bubbles.step(100, random, sprites);
     EXPECT_EQ(bubbles.particle(500).y, held.y);
     EXPECT_EQ(bubbles.particle(500).life, held.life);
     EXPECT_NE(bubbles.particle(50).y, moving.y);
-    bubbles.Render(900, random, sprites);
+    bubbles.step(900, random, sprites);
     EXPECT_NE(bubbles.particle(500).y, held.y);
 }
 
@@ -89,8 +89,8 @@ TEST(BubbleSystem, SettingOf1000DrawsAndMovesNothing) {
     const std::uint32_t before = random.state();
     const Particle p = bubbles.particle(0);
     Sprites sprites{};
-    EXPECT_EQ(bubbles.Render(0, random, sprites), 0);
-    EXPECT_EQ(bubbles.Render(-5, random, sprites), 0);
+    EXPECT_EQ(bubbles.step(0, random, sprites), 0);
+    EXPECT_EQ(bubbles.step(-5, random, sprites), 0);
     EXPECT_EQ(random.state(), before);
     EXPECT_EQ(bubbles.particle(0).y, p.y);
 }
@@ -100,7 +100,7 @@ TEST(BubbleSystem, NegativeSettingIsLimitedToThePool) {
     BubbleSystem bubbles;
     ASSERT_TRUE(bubbles.Initialize(1000, random));
     Sprites sprites{};
-    EXPECT_EQ(bubbles.Render(1000 - (-200), random, sprites), 1000);
+    EXPECT_EQ(bubbles.step(1000 - (-200), random, sprites), 1000);
     EXPECT_EQ(bubbles.count(), 1000);
 }
 
@@ -111,7 +111,7 @@ TEST(BubbleSystem, AfterAFailedInitialisationNothingIsDrawnOrMoved) {
     EXPECT_FALSE(bubbles.hasParticles());
     EXPECT_EQ(random.state(), Random().state());
     Sprites sprites{};
-    EXPECT_EQ(bubbles.Render(900, random, sprites), 0);
+    EXPECT_EQ(bubbles.step(900, random, sprites), 0);
     bubbles.Update(random);
     EXPECT_EQ(random.state(), Random().state());
 }
@@ -136,7 +136,7 @@ TEST(BubbleSystem, FadeZeroNeverDiesAndRebornKeepsItsSize) {
     bool reborn = false;
     for (int step = 0; step < 500; ++step) {
         const float lifeBefore = bubbles.particle(shortLived).life;
-        bubbles.Render(1000, random, sprites);
+        bubbles.step(1000, random, sprites);
         const Particle& p = bubbles.particle(immortal);
         ASSERT_EQ(p.life, 200.0f);
         ASSERT_GT(p.y, lastY);

@@ -57,7 +57,7 @@ TEST_F(SceneTest, SetUpLoadsSettingsThenBuildsFloorBubblesFishAndPellets) {
     bubbles.Initialize(1000, expected);
     std::array<BubbleSprite, MaxParticles> sprites{};
     for (int advance = 0; advance < 1000; ++advance)
-        bubbles.Render(900, expected, sprites);
+        bubbles.step(900, expected, sprites);
     FishSlots fish;
     placeFish(fish, expected, TankBox{}, [&](int i, int j) { return grid.vertex(i, j); });
     PelletSlots pellets{};

@@ -4,12 +4,10 @@
 #include "ui/controls/gradient_button.h"
 #include "ui/controls/list_row_clicks.h"
 #include "ui/controls/skin_check_box.h"
-#include "ui/controls/wx_colour.h"
 #include "ui/path_text.h"
 
 #include <wx/filedlg.h>
 #include <wx/listctrl.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -23,47 +21,28 @@ namespace {
 enum ControlId {
     ID_OWN_IMAGE = 1014,
     ID_PICTURE_LIST = 1015,
-    ID_REPEAT_ONE = 1023,
-    ID_REPEAT_ALL = 1024,
-    ID_RANDOM = 1025,
     ID_INTERVAL = 1019,
     ID_ADD_IMAGE = 1008,
     ID_REMOVE_IMAGE = 1011,
     ID_REMOVE_ALL = 1012,
 };
 
-constexpr ColorRef ListBackground = 0x82B8CF;
-constexpr ColorRef ListText = 0xFF0000;
-constexpr ColorRef ModeChecked = 0x00FF00;
-constexpr ColorRef ModeUnchecked = 0x000000;
-
 constexpr int PathColumn = 0;
 constexpr int StateColumn = 1;
-
-PlayMode modeOf(int id) {
-    return id == ID_REPEAT_ALL ? PlayMode::RepeatAll
-           : id == ID_RANDOM   ? PlayMode::Random
-                               : PlayMode::RepeatOne;
-}
 
 } // namespace
 
 BackgroundDialog::BackgroundDialog(wxWindow* parent, TankLink& tank, Random& random, SettingsFile& file)
-    : wxDialog(parent, wxID_ANY, "Custom Background - Quillmere 1.2", wxDefaultPosition, wxDefaultSize,
-               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
-      m_show(tank, random), m_tank(tank), m_file(file), m_timer(this) {
+    : HideAndSaveDialog(parent, "Custom Background - Quillmere 1.2"), m_show(tank, random), m_tank(tank),
+      m_file(file), m_timer(this) {
     BuildControls();
 
     Bind(wxEVT_CHECKBOX, &BackgroundDialog::OnOwnImage, this, ID_OWN_IMAGE);
-    Bind(wxEVT_CHECKBOX, &BackgroundDialog::OnMode, this, ID_REPEAT_ONE, ID_RANDOM);
     Bind(wxEVT_TEXT, &BackgroundDialog::OnInterval, this, ID_INTERVAL);
     Bind(wxEVT_BUTTON, &BackgroundDialog::OnAddImage, this, ID_ADD_IMAGE);
     Bind(wxEVT_BUTTON, &BackgroundDialog::OnRemoveImage, this, ID_REMOVE_IMAGE);
     Bind(wxEVT_BUTTON, &BackgroundDialog::OnRemoveAll, this, ID_REMOVE_ALL);
-    Bind(wxEVT_BUTTON, &BackgroundDialog::OnCancel, this, wxID_CANCEL);
     Bind(wxEVT_TIMER, &BackgroundDialog::OnTimer, this);
-    Bind(wxEVT_CLOSE_WINDOW, &BackgroundDialog::OnClose, this);
-    Bind(wxEVT_CHAR_HOOK, &BackgroundDialog::OnCharHook, this);
     m_list->Bind(wxEVT_SIZE, &BackgroundDialog::OnListSize, this);
     bindRowClicks(*m_list, [this](long row) { OnRowClicked(static_cast<int>(row)); });
 
@@ -78,22 +57,16 @@ void BackgroundDialog::BuildControls() {
 
     m_list = new wxListCtrl(this, ID_PICTURE_LIST, wxDefaultPosition, wxDefaultSize,
                             wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES);
-    m_list->SetBackgroundColour(toWxColour(ListBackground));
-    m_list->SetTextColour(toWxColour(ListText));
+    TintList(*m_list);
     m_list->InsertColumn(PathColumn, "Backgrounds Directory", wxLIST_FORMAT_LEFT, FromDIP(320));
     // Wide enough for its heading and "OFF" at any font size.
     const int stateWidth = std::max(FromDIP(50), m_list->GetTextExtent("State").x + FromDIP(24));
     m_list->InsertColumn(StateColumn, "State", wxLIST_FORMAT_LEFT, stateWidth);
     m_list->SetMinSize(wxSize(FromDIP(320) + stateWidth + FromDIP(4), FromDIP(200)));
 
-    const char* modeLabels[] = {"Repeat One", "Repeat All", "Random "};
-    const int modeIds[] = {ID_REPEAT_ONE, ID_REPEAT_ALL, ID_RANDOM};
+    m_modes.emplace(this, [this](PlayMode mode) { OnMode(mode); });
     auto* modes = new wxBoxSizer(wxHORIZONTAL);
-    for (std::size_t i = 0; i < m_modes.size(); ++i) {
-        m_modes[i] = new SkinCheckBox(this, modeIds[i], modeLabels[i]);
-        m_modes[i]->setColours(ModeChecked, ModeUnchecked);
-        modes->Add(m_modes[i], wxSizerFlags().CentreVertical().Border(wxRIGHT));
-    }
+    m_modes->addTo(*modes, wxSizerFlags().CentreVertical().Border(wxRIGHT));
     modes->AddStretchSpacer();
     modes->Add(new wxStaticText(this, wxID_ANY, "Interval"), wxSizerFlags().CentreVertical().Border(wxRIGHT));
     m_interval = new wxTextCtrl(this, ID_INTERVAL, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0,
@@ -131,8 +104,7 @@ void BackgroundDialog::ShowModel() {
     m_shownRevision = m_show.revision();
     ShowRows();
     m_ownImage->setCheck(m_show.ownImageChecked());
-    for (std::size_t i = 0; i < m_modes.size(); ++i)
-        m_modes[i]->setCheck(static_cast<std::size_t>(m_show.mode()) == i);
+    m_modes->show(m_show.mode());
     const wxString interval = wxString::FromUTF8(m_show.interval());
     if (m_interval->GetValue() != interval)
         m_interval->ChangeValue(interval);
@@ -162,20 +134,8 @@ void BackgroundDialog::FitPathColumn() {
         m_list->SetColumnWidth(PathColumn, width);
 }
 
-void BackgroundDialog::ShowCentred() {
-    CentreOnParent();
-    Show();
-    Raise();
-}
-
-void BackgroundDialog::HideAndSave() {
-    Hide();
+void BackgroundDialog::SaveState() {
     m_file.saveImageList(m_show.stored());
-}
-
-// Over the dialog while it shows; over the tank while it is hidden (at start-up).
-void BackgroundDialog::ShowMessage(const wxString& text) {
-    wxMessageBox(text, "Quillmere", wxOK | wxICON_WARNING, IsShown() ? this : GetParent());
 }
 
 // One box at a time, in order, and only over a running tank. The boxes open after the timer's handler
@@ -198,7 +158,7 @@ void BackgroundDialog::ShowDueMessages() {
     while (!m_messages.empty()) {
         const std::string message = std::move(m_messages.front());
         m_messages.pop_front();
-        ShowMessage(textFromPath(message));
+        ShowMessage(textFromPath(message), wxICON_WARNING);
     }
     m_showingMessage = false;
 }
@@ -212,9 +172,8 @@ void BackgroundDialog::OnOwnImage(wxCommandEvent&) {
     ShowModel();
 }
 
-// A mode box always ends checked, the other two unchecked, whichever state the click left it in.
-void BackgroundDialog::OnMode(wxCommandEvent& event) {
-    m_show.setMode(modeOf(event.GetId()));
+void BackgroundDialog::OnMode(PlayMode mode) {
+    m_show.setMode(mode);
     ShowModel();
 }
 
@@ -231,7 +190,7 @@ void BackgroundDialog::OnAddImage(wxCommandEvent&) {
     const Slideshow::AddResult result = m_show.addChosenPicture(path);
     ShowModel();
     if (result != Slideshow::AddResult::Added)
-        ShowMessage(textFromPath(m_show.refusalMessage(result, path)));
+        ShowMessage(textFromPath(m_show.refusalMessage(result, path)), wxICON_WARNING);
 }
 
 void BackgroundDialog::OnRemoveImage(wxCommandEvent&) {
@@ -258,28 +217,6 @@ void BackgroundDialog::OnTimer(wxTimerEvent&) {
     m_show.onTimer();
     ShowModel();
     PostDueMessages();
-}
-
-void BackgroundDialog::OnClose(wxCloseEvent& event) {
-    if (!event.CanVeto()) {
-        event.Skip();
-        return;
-    }
-    event.Veto();
-    HideAndSave();
-}
-
-void BackgroundDialog::OnCancel(wxCommandEvent&) {
-    HideAndSave();
-}
-
-// ESC hides the dialog; it never reaches the tank, where it would end the program.
-void BackgroundDialog::OnCharHook(wxKeyEvent& event) {
-    if (event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE) {
-        HideAndSave();
-        return;
-    }
-    event.Skip();
 }
 
 } // namespace quillmere

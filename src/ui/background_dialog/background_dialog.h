@@ -3,13 +3,14 @@
 #include "core/random.h"
 #include "settings/settings_file.h"
 #include "ui/background_dialog/slideshow.h"
+#include "ui/controls/hide_and_save_dialog.h"
+#include "ui/controls/play_mode_boxes.h"
 #include "ui/tank_link.h"
 
-#include <array>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
-#include <wx/dialog.h>
 #include <wx/timer.h>
 
 class wxListCtrl;
@@ -24,32 +25,24 @@ class SkinCheckBox;
 // "Custom Background - Quillmere 1.2": the user's pictures for the backdrop and their slideshow. Made
 // hidden with the main window, it lives until the program ends; its 200 ms timer runs the slideshow
 // whether or not it shows, and closing it only hides it and saves "Custom Images".
-class BackgroundDialog : public wxDialog {
+class BackgroundDialog : public HideAndSaveDialog {
 public:
-    // Restores the stored list and resumes the slideshow; a stored picture that no longer loads gives
-    // its message once the tank runs.
+    // Restores the stored list and resumes the slideshow, which tells the tank each picture to show; a
+    // stored picture that no longer loads gives its message once the tank runs.
     BackgroundDialog(wxWindow* parent, TankLink& tank, Random& random, SettingsFile& file);
-
-    // What the frame reads on every frame.
-    bool ownImageOn() const { return m_show.ownImageOn(); }
-    PictureId currentPicture() const { return m_show.currentPicture(); }
-
-    // The menu's "Custom Background": centred over the tank and brought to the front.
-    void ShowCentred();
 
 private:
     void BuildControls();
     void ShowModel();
     void ShowRows();
     void FitPathColumn();
-    void HideAndSave();
-    void ShowMessage(const wxString& text);
+    void SaveState() override;
     void PostDueMessages();
     void ShowDueMessages();
     int FirstSelectedRow() const;
 
     void OnOwnImage(wxCommandEvent& event);
-    void OnMode(wxCommandEvent& event);
+    void OnMode(PlayMode mode);
     void OnInterval(wxCommandEvent& event);
     void OnAddImage(wxCommandEvent& event);
     void OnRemoveImage(wxCommandEvent& event);
@@ -58,9 +51,6 @@ private:
     void OnRowClicked(int row);
     void OnListSize(wxSizeEvent& event);
     void OnTimer(wxTimerEvent& event);
-    void OnClose(wxCloseEvent& event);
-    void OnCancel(wxCommandEvent& event);
-    void OnCharHook(wxKeyEvent& event);
 
     Slideshow m_show;
     TankLink& m_tank;
@@ -73,7 +63,7 @@ private:
 
     SkinCheckBox* m_ownImage = nullptr;
     wxListCtrl* m_list = nullptr;
-    std::array<SkinCheckBox*, 3> m_modes{}; // by PlayMode: Repeat One, Repeat All, Random
+    std::optional<PlayModeBoxes> m_modes;
     wxTextCtrl* m_interval = nullptr;
     GradientButton* m_addImage = nullptr;
     GradientButton* m_removeImage = nullptr;

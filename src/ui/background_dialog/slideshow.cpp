@@ -279,6 +279,16 @@ int Slideshow::rowHolding(PictureId picture) const {
     return -1;
 }
 
+void Slideshow::changed() {
+    ++m_revision;
+    const std::optional<PictureId> shown =
+        m_ownImageOn ? std::optional<PictureId>(m_current) : std::optional<PictureId>();
+    if (shown != m_toldTank) {
+        m_toldTank = shown;
+        m_tank.showPicture(shown);
+    }
+}
+
 void Slideshow::showOnly(int row) {
     for (int r = 0; r < rowCount(); ++r)
         m_rows[static_cast<std::size_t>(r)].on = r == row;

@@ -7,6 +7,7 @@
 #include "ui/tank_link.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,9 +52,9 @@ public:
     Slideshow(const Slideshow&) = delete;
     Slideshow& operator=(const Slideshow&) = delete;
 
-    // What the frame reads: whether the user's picture replaces the built-in backdrop (follows the box
-    // on the next timer step), and the picture to draw: None, or Stale after a row was clicked or
-    // removed while the slideshow was off.
+    // What the tank is told to show: whether the user's picture replaces the built-in backdrop (follows
+    // the box on the next timer step), and the picture to draw: NoPicture, or Stale after a row was
+    // clicked or removed while the slideshow was off.
     bool ownImageOn() const { return m_ownImageOn; }
     PictureId currentPicture() const { return m_current; }
 
@@ -118,7 +119,8 @@ private:
     int rowHolding(PictureId picture) const;
     PictureId pictureOf(int row) const { return m_rows[static_cast<std::size_t>(row)].picture; }
     void showOnly(int row);
-    void changed() { ++m_revision; }
+    // Every change passes through here, so the tank hears of a new picture before the next frame.
+    void changed();
 
     TankLink& m_tank;
     Random& m_random;
@@ -136,6 +138,7 @@ private:
     bool m_ownImageOn = false;
     std::string m_interval = "5";
     std::uint64_t m_revision = 0;
+    std::optional<PictureId> m_toldTank; // what the tank was last told to show
 };
 
 } // namespace quillmere

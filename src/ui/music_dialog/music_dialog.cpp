@@ -5,13 +5,11 @@
 #include "ui/controls/skin_check_box.h"
 #include "ui/controls/skin_slider.h"
 #include "ui/controls/tinted_list.h"
-#include "ui/controls/wx_colour.h"
 #include "ui/music_dialog/music_dialog_rules.h"
 #include "ui/path_text.h"
 
 #include <wx/button.h>
 #include <wx/filedlg.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 
@@ -21,9 +19,6 @@ namespace {
 
 enum ControlId {
     ID_ON_OFF = 1011,
-    ID_REPEAT_ONE = 1023,
-    ID_REPEAT_ALL = 1024,
-    ID_RANDOM = 1025,
     ID_MUSIC_LIST = 1016,
     ID_ADD_MUSIC = 1017,
     ID_REMOVE = 1018,
@@ -33,44 +28,28 @@ enum ControlId {
     ID_VOLUME = 1007,
 };
 
-// The player's timer: it publishes ownMusicOn and notices the end of a track.
+// The player's timer: it tells the tank whether the custom music is on and notices the end of a track.
 constexpr int PlayerTimerMs = 200;
-
-constexpr ColorRef ListBackground = 0x82B8CF;
-constexpr ColorRef ListText = 0xFF0000;
-constexpr ColorRef ModeChecked = 0x00FF00;
-constexpr ColorRef ModeUnchecked = 0x000000;
-
-PlayMode modeOf(int id) {
-    return id == ID_REPEAT_ALL ? PlayMode::RepeatAll
-           : id == ID_RANDOM   ? PlayMode::Random
-                               : PlayMode::RepeatOne;
-}
 
 } // namespace
 
-MusicDialog::MusicDialog(wxWindow* parent, const AudioDevice& device, Random& random, MusicFlags& flags,
+MusicDialog::MusicDialog(wxWindow* parent, TankLink& tank, const AudioDevice& device, Random& random,
                          SettingsFile& file, int volume)
-    : wxDialog(parent, wxID_ANY, "Custom Music - Quillmere 1.2", wxDefaultPosition, wxDefaultSize,
-               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
-      m_stream(device), m_player(m_stream, random, volume), m_flags(flags), m_file(file), m_timer(this) {
+    : HideAndSaveDialog(parent, "Custom Music - Quillmere 1.2"), m_stream(device),
+      m_player(m_stream, random, volume), m_tank(tank), m_file(file), m_timer(this) {
     BuildControls(volume);
 
     Bind(wxEVT_CHECKBOX, &MusicDialog::OnOnOff, this, ID_ON_OFF);
-    Bind(wxEVT_CHECKBOX, &MusicDialog::OnMode, this, ID_REPEAT_ONE, ID_RANDOM);
     Bind(wxEVT_BUTTON, &MusicDialog::OnAddMusic, this, ID_ADD_MUSIC);
     Bind(wxEVT_BUTTON, &MusicDialog::OnRemove, this, ID_REMOVE);
     Bind(wxEVT_BUTTON, &MusicDialog::OnRemoveAll, this, ID_REMOVE_ALL);
     Bind(wxEVT_BUTTON, &MusicDialog::OnPlay, this, ID_PLAY);
     Bind(wxEVT_BUTTON, &MusicDialog::OnStop, this, ID_STOP);
-    Bind(wxEVT_BUTTON, &MusicDialog::OnCancel, this, wxID_CANCEL);
     Bind(wxEVT_SLIDER, &MusicDialog::OnVolume, this, ID_VOLUME);
     Bind(wxEVT_LIST_ITEM_SELECTED, &MusicDialog::OnRowSelected, this, ID_MUSIC_LIST);
     Bind(wxEVT_LIST_ITEM_DESELECTED, &MusicDialog::OnRowDeselected, this, ID_MUSIC_LIST);
     bindRowClicks(*m_list, [this](long) { OnRowClicked(); });
     Bind(wxEVT_TIMER, &MusicDialog::OnTimer, this);
-    Bind(wxEVT_CLOSE_WINDOW, &MusicDialog::OnClose, this);
-    Bind(wxEVT_CHAR_HOOK, &MusicDialog::OnCharHook, this);
     m_list->Bind(wxEVT_SIZE, &MusicDialog::OnListSize, this);
 
     m_player.restore(m_file.loadMusicList());
@@ -88,21 +67,15 @@ void MusicDialog::BuildControls(int volume) {
         wxSize(ownMusic->GetStaticBox()->GetTextExtent("Use your own music").x + FromDIP(24), -1));
 
     auto* modes = new wxStaticBoxSizer(wxHORIZONTAL, this, "Play Modes");
-    const char* modeLabels[] = {"Repeat One", "Repeat All", "Random "};
-    const int modeIds[] = {ID_REPEAT_ONE, ID_REPEAT_ALL, ID_RANDOM};
-    for (std::size_t i = 0; i < m_modes.size(); ++i) {
-        m_modes[i] = new SkinCheckBox(modes->GetStaticBox(), modeIds[i], modeLabels[i]);
-        m_modes[i]->setColours(ModeChecked, ModeUnchecked);
-        modes->Add(m_modes[i], wxSizerFlags(1).CentreVertical().Border(wxALL));
-    }
+    m_modes.emplace(modes->GetStaticBox(), [this](PlayMode mode) { OnMode(mode); });
+    m_modes->addTo(*modes, wxSizerFlags(1).CentreVertical().Border(wxALL));
 
     auto* boxes = new wxBoxSizer(wxHORIZONTAL);
     boxes->Add(ownMusic, wxSizerFlags().Expand().Border(wxRIGHT));
     boxes->Add(modes, wxSizerFlags(1).Expand());
 
     m_list = new TintedList(this, ID_MUSIC_LIST, wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES);
-    m_list->SetBackgroundColour(toWxColour(ListBackground));
-    m_list->SetTextColour(toWxColour(ListText));
+    TintList(*m_list);
     m_list->InsertColumn(0, "Music List", wxLIST_FORMAT_LEFT, FromDIP(500));
     m_list->SetMinSize(FromDIP(wxSize(504, 220)));
 
@@ -143,8 +116,7 @@ void MusicDialog::ShowModel() {
     m_shownRevision = m_player.revision();
     ShowRows();
     m_onOff->setCheck(m_player.onOff());
-    for (std::size_t i = 0; i < m_modes.size(); ++i)
-        m_modes[i]->setCheck(static_cast<std::size_t>(m_player.mode()) == i);
+    m_modes->show(m_player.mode());
     const MusicButtons buttons = musicButtons(m_player);
     m_addMusic->Enable(buttons.addMusic);
     m_remove->Enable(buttons.remove);
@@ -185,19 +157,8 @@ void MusicDialog::TakeSelection() {
         m_player.setRowSelected(row, m_list->GetItemState(row, wxLIST_STATE_SELECTED) != 0);
 }
 
-void MusicDialog::ShowCentred() {
-    CentreOnParent();
-    Show();
-    Raise();
-}
-
-void MusicDialog::HideAndSave() {
-    Hide();
+void MusicDialog::SaveState() {
     m_file.saveMusicList(m_player.stored());
-}
-
-void MusicDialog::ShowMessage(const wxString& text, long icon) {
-    wxMessageBox(text, "Quillmere", wxOK | icon, IsShown() ? this : GetParent());
 }
 
 void MusicDialog::OnOnOff(wxCommandEvent&) {
@@ -205,9 +166,8 @@ void MusicDialog::OnOnOff(wxCommandEvent&) {
     ShowModel();
 }
 
-// A mode box always ends checked, the other two unchecked, whichever state the click left it in.
-void MusicDialog::OnMode(wxCommandEvent& event) {
-    m_player.setMode(modeOf(event.GetId()));
+void MusicDialog::OnMode(PlayMode mode) {
+    m_player.setMode(mode);
     ShowModel();
 }
 
@@ -279,30 +239,9 @@ void MusicDialog::OnListSize(wxSizeEvent& event) {
 }
 
 void MusicDialog::OnTimer(wxTimerEvent&) {
-    m_player.onTimer(m_flags);
+    m_tank.setOwnMusicOn(m_player.onOff());
+    m_player.onTimer();
     ShowModel();
-}
-
-void MusicDialog::OnClose(wxCloseEvent& event) {
-    if (!event.CanVeto()) {
-        event.Skip();
-        return;
-    }
-    event.Veto();
-    HideAndSave();
-}
-
-void MusicDialog::OnCancel(wxCommandEvent&) {
-    HideAndSave();
-}
-
-// ESC hides the dialog; it never reaches the tank, where it would end the program.
-void MusicDialog::OnCharHook(wxKeyEvent& event) {
-    if (event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE) {
-        HideAndSave();
-        return;
-    }
-    event.Skip();
 }
 
 } // namespace quillmere

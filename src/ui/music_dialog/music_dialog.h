@@ -3,13 +3,14 @@
 #include "audio/audio_device.h"
 #include "audio/custom_music_player.h"
 #include "audio/mci_player.h"
-#include "audio/music_flags.h"
 #include "core/random.h"
 #include "settings/settings_file.h"
+#include "ui/controls/hide_and_save_dialog.h"
+#include "ui/controls/play_mode_boxes.h"
+#include "ui/tank_link.h"
 
-#include <array>
 #include <cstdint>
-#include <wx/dialog.h>
+#include <optional>
 #include <wx/timer.h>
 
 class wxButton;
@@ -23,28 +24,24 @@ class TintedList;
 
 // "Custom Music - Quillmere 1.2": the user's music list, its play modes, "On/Off" and the volume, with
 // the player that plays it. Made hidden with the main window, it lives until the program ends; its
-// 200 ms timer publishes ownMusicOn and moves on when a track ends, whether or not it shows, and
-// closing it only hides it and saves "Custom Settings" while the music plays on.
-class MusicDialog : public wxDialog {
+// 200 ms timer tells the tank whether the custom music is on and moves on when a track ends, whether or
+// not it shows, and closing it only hides it and saves "Custom Settings" while the music plays on.
+class MusicDialog : public HideAndSaveDialog {
 public:
     // Restores the stored list and, with "OwnMusic" on, starts the first track at once. volume is the
     // profile's "Settings"/"Volume", 0 to 1000.
-    MusicDialog(wxWindow* parent, const AudioDevice& device, Random& random, MusicFlags& flags,
+    MusicDialog(wxWindow* parent, TankLink& tank, const AudioDevice& device, Random& random,
                 SettingsFile& file, int volume);
-
-    // The menu's "Custom Music": centred over the tank and brought to the front.
-    void ShowCentred();
 
 private:
     void BuildControls(int volume);
     void ShowModel();
     void ShowRows();
-    void HideAndSave();
-    void ShowMessage(const wxString& text, long icon);
+    void SaveState() override;
     void TakeSelection();
 
     void OnOnOff(wxCommandEvent& event);
-    void OnMode(wxCommandEvent& event);
+    void OnMode(PlayMode mode);
     void OnAddMusic(wxCommandEvent& event);
     void OnRemove(wxCommandEvent& event);
     void OnRemoveAll(wxCommandEvent& event);
@@ -56,13 +53,10 @@ private:
     void OnRowDeselected(wxListEvent& event);
     void OnListSize(wxSizeEvent& event);
     void OnTimer(wxTimerEvent& event);
-    void OnClose(wxCloseEvent& event);
-    void OnCancel(wxCommandEvent& event);
-    void OnCharHook(wxKeyEvent& event);
 
     MciPlayer m_stream;
     CustomMusicPlayer m_player;
-    MusicFlags& m_flags;
+    TankLink& m_tank;
     SettingsFile& m_file;
     wxTimer m_timer;
     std::uint64_t m_shownRevision = 0;
@@ -73,7 +67,7 @@ private:
     bool m_showingSelection = false; // the list's selection is being set from the player's
 
     SkinCheckBox* m_onOff = nullptr;
-    std::array<SkinCheckBox*, 3> m_modes{}; // by PlayMode: Repeat One, Repeat All, Random
+    std::optional<PlayModeBoxes> m_modes;
     TintedList* m_list = nullptr;
     wxButton* m_addMusic = nullptr;
     wxButton* m_remove = nullptr;

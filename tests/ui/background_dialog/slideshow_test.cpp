@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -21,6 +22,7 @@ public:
     bool loadAtOnce = true;
     int loads = 0;
     int doubleReleases = 0;
+    std::optional<PictureId> shown; // what the slideshow last told the tank to draw
 
     void finish(PictureId id) {
         const std::string& path = live.at(id);
@@ -48,6 +50,8 @@ public:
             ++doubleReleases;
     }
     std::vector<PictureOutcome> takePictureOutcomes() override { return std::exchange(outcomes, {}); }
+    void showPicture(std::optional<PictureId> picture) override { shown = picture; }
+    void setOwnMusicOn(bool) override {}
     bool tankRunning() const override { return true; }
 
 private:
@@ -61,8 +65,9 @@ protected:
             ASSERT_EQ(show.addChosenPicture("/p/" + std::to_string(i) + ".jpg"), Slideshow::AddResult::Added);
     }
 
-    // The row whose picture the frame draws, -1 when none.
+    // The row whose picture the frame draws, -1 when none; the tank has always been told of it.
     int shownRow() const {
+        EXPECT_EQ(tank.shown, show.ownImageOn() ? std::optional(show.currentPicture()) : std::nullopt);
         for (std::size_t row = 0; row < show.rows().size(); ++row) {
             if (show.rows()[row].picture == show.currentPicture())
                 return static_cast<int>(row);
@@ -222,8 +227,10 @@ TEST_F(SlideshowTest, TheBoxReachesTheFrameOnTheNextTick) {
     addPictures(1);
     show.setOwnImage(true);
     EXPECT_FALSE(show.ownImageOn());
+    EXPECT_EQ(tank.shown, std::nullopt);
     show.onTimer();
     EXPECT_TRUE(show.ownImageOn());
+    EXPECT_EQ(tank.shown, show.rows()[0].picture);
 
     show.setOwnImage(false);
     EXPECT_FALSE(show.slideshowOn());
@@ -231,6 +238,7 @@ TEST_F(SlideshowTest, TheBoxReachesTheFrameOnTheNextTick) {
     EXPECT_TRUE(show.ownImageOn());
     show.onTimer();
     EXPECT_FALSE(show.ownImageOn());
+    EXPECT_EQ(tank.shown, std::nullopt) << "the built-in backdrop is back";
 }
 
 TEST_F(SlideshowTest, TheFirstChosenPictureStartsTheShowWhenTheBoxIsOn) {
