@@ -4,6 +4,7 @@
 #include "core/frame_cadence.h"
 #include "render/gl_object_count.h"
 #include "render/gl_setup.h"
+#include "render/swap_control.h"
 #include "render/user_picture_target.h"
 #include "settings/settings_file.h"
 #include "ui/artwork/ui_artwork.h"
@@ -65,7 +66,8 @@ CAquariumView::CAquariumView(wxWindow* parent, ProcessState& state, const Proces
     : wxGLCanvas(parent, canvasAttributes(), wxID_ANY, wxDefaultPosition, wxDefaultSize,
                  wxBORDER_NONE | wxWANTS_CHARS),
       m_state(state), m_services(services), m_timer(this, TickTimerId), m_cadence(TickInterval),
-      m_tank(state.random), m_menu(new IconMenu(this)), m_hiddenCursor(wxCURSOR_BLANK) {
+      m_pacer(TickInterval), m_tank(state.random), m_menu(new IconMenu(this)),
+      m_hiddenCursor(wxCURSOR_BLANK) {
     for (const PopupEntry& entry : PopupEntries) {
         m_menu->Append(entry.commandId, uiArtwork(entry.iconId), uiArtwork(entry.selectedIconId), entry.text);
     }
@@ -103,6 +105,7 @@ void CAquariumView::SetupScene() {
         return;
     }
     ReadScreenMetrics();
+    ChooseDrawRate();
     StartPictureLoader();
     // The view owns the settings file: the start-up load repairs it, and the tank is set up from what
     // it read.
@@ -181,14 +184,71 @@ void CAquariumView::ReadScreenMetrics() {
     }
 }
 
-void CAquariumView::RenderFrame() {
-    if (!m_context) {
+// A display faster than the tank's steps gets frames at its own rate, blended between steps, unless the
+// settings file asks otherwise or a software rasteriser draws, which has no time to spare at 50.
+void CAquariumView::ChooseDrawRate() {
+    const int index = wxDisplay::GetFromWindow(this);
+    const wxDisplay display(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index));
+    DisplayTraits traits;
+    traits.refreshHz = display.GetCurrentMode().refresh;
+    traits.softwareRenderer = isSoftwareRenderer();
+    const FrameRateSetting setting = m_services.settingsFile.readFrameRate();
+    m_drawRate = chooseDrawRate(setting, traits);
+    if (m_drawRate == 0) {
         return;
     }
+    setSwapInterval(wxGetX11Display(), GetXWindow(), swapFollowsDisplay(m_drawRate, traits) ? 1 : 0);
+    m_cadence = FrameCadence(std::chrono::duration_cast<FrameCadence::Duration>(std::chrono::seconds(1)) /
+                             m_drawRate);
+    if (setting.automatic) {
+        m_rateWatch.emplace(m_drawRate);
+    }
+}
+
+bool CAquariumView::DrawFrame(FrameCadence::Duration now) {
+    if (!m_context) {
+        return false;
+    }
     m_context->SetCurrent(*this);
-    m_tank.renderFrame(m_state.random, m_state.settings, m_state.camera, PublishedPicture(),
-                       ScreenSize{m_screenWidth, m_screenHeight});
-    SwapBuffers();
+    PresentDrawnFrame();
+    if (m_rateWatch && m_rateWatch->fallsBehind(FrameCadence::now())) {
+        DrawOneFrameAStep();
+    }
+    const CustomBackdropPicture picture = PublishedPicture();
+    const ScreenSize screen{m_screenWidth, m_screenHeight};
+    bool stepped = true;
+    if (m_drawRate == 0) {
+        m_tank.renderFrame(m_state.random, m_state.settings, m_state.camera, picture, screen);
+    } else {
+        const StepPacer::Frame frame = m_pacer.frameAt(now);
+        stepped = frame.step;
+        if (frame.step) {
+            m_tank.step(m_state.random, m_state.settings, m_state.camera, picture.ownImageOn);
+        }
+        m_tank.drawBlended(frame.blend, picture, screen);
+    }
+    // The frame goes to the rasteriser now and is shown by the next tick's swap: its threads fill it
+    // while the loop waits for that tick, instead of this thread waiting for them in a swap straight
+    // after drawing and only then waiting for the timer.
+    glFlush();
+    m_frameDrawn = true;
+    return stepped;
+}
+
+void CAquariumView::PresentDrawnFrame() {
+    if (m_frameDrawn) {
+        m_frameDrawn = false;
+        SwapBuffers();
+    }
+}
+
+void CAquariumView::DrawOneFrameAStep() {
+    std::fprintf(
+        stderr, "Quillmere: drawing one frame a step: this renderer cannot keep up with %d frames a second\n",
+        m_drawRate);
+    m_drawRate = 0;
+    m_rateWatch.reset();
+    m_cadence = FrameCadence(TickInterval);
 }
 
 // With own images on and no picture (none chosen yet, or an empty list), the built-in backdrop is hidden
@@ -224,6 +284,7 @@ void CAquariumView::Teardown() {
         // The tank's textures and display lists go while their context is still current; then the
         // context is released before it is deleted, so nothing is left current on a dead context.
         m_context->SetCurrent(*this);
+        m_frameDrawn = false;
         m_tank.releaseGlObjects();
         if (Display* display = wxGetX11Display()) {
             glXMakeCurrent(display, None, nullptr);
@@ -234,10 +295,10 @@ void CAquariumView::Teardown() {
     m_timer.Stop();
 }
 
-// Each tick arms the next one for the next frame on a 20 ms cadence counted against the clock, so the
-// rate holds at 50 frames a second and a late frame leaves no backlog of ticks; and never sooner than
-// 1 ms after this one ends, since a timeout due again at once after a frame that overran would keep the
-// loop from its idle-time work, which includes drawing every other window (the popup menu, the
+// Each tick arms the next one for the next frame on a 20 ms cadence (or the draw rate's) counted against
+// the clock, so the rate holds at 50 frames a second and a late frame leaves no backlog of ticks; and never
+// sooner than 1 ms after this one ends, since a timeout due again at once after a frame that overran would
+// keep the loop from its idle-time work, which includes drawing every other window (the popup menu, the
 // dialogs). A modal dialog opened from within a tick runs its own loop, which must not start a tick
 // inside the one still running.
 void CAquariumView::OnTimer(wxTimerEvent&) {
@@ -245,13 +306,14 @@ void CAquariumView::OnTimer(wxTimerEvent&) {
         return;
     }
     m_inTick = true;
-    if (m_cadence.frameDue(FrameCadence::now())) {
+    if (const FrameCadence::Duration now = FrameCadence::now(); m_cadence.frameDue(now)) {
         PumpPictures();
-        RenderFrame();
-        builtInMusicTick(m_state.musicFlags, m_services.builtInTune, m_state.settings.volume);
-        ++m_ticks;
-        if (m_glReportEvery > 0 && m_ticks % m_glReportEvery == 0) {
-            ReportGlObjects();
+        if (DrawFrame(now)) {
+            builtInMusicTick(m_state.musicFlags, m_services.builtInTune, m_state.settings.volume);
+            ++m_ticks;
+            if (m_glReportEvery > 0 && m_ticks % m_glReportEvery == 0) {
+                ReportGlObjects();
+            }
         }
     }
     m_inTick = false;
@@ -274,7 +336,7 @@ void CAquariumView::ReportGlObjects() {
 
 void CAquariumView::OnPaint(wxPaintEvent&) {
     const wxPaintDC dc(this);
-    RenderFrame();
+    DrawFrame(FrameCadence::now());
 }
 
 void CAquariumView::OnSize(wxSizeEvent& event) {

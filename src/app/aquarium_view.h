@@ -3,7 +3,9 @@
 #include "app/process_state.h"
 #include "app/view_commands.h"
 #include "assets/picture_loader.h"
+#include "core/draw_rate.h"
 #include "core/frame_cadence.h"
+#include "core/step_pacer.h"
 #include "render/aquarium_scene.h"
 #include "ui/tank_link.h"
 
@@ -59,7 +61,11 @@ private:
     void SetupScene();
     bool CreateContext();
     void ReadScreenMetrics();
-    void RenderFrame();
+    void ChooseDrawRate();
+    // Draws one frame at now, after the step that falls due by then; true when a step was taken.
+    bool DrawFrame(FrameCadence::Duration now);
+    void DrawOneFrameAStep();
+    void PresentDrawnFrame();
     void CreateDialogs();
     void StartPictureLoader();
     void PumpPictures();
@@ -87,7 +93,12 @@ private:
 
     std::unique_ptr<wxGLContext> m_context; // null until set-up made one, and after teardown
     wxTimer m_timer;                        // one shot at a time, armed for the next frame on the cadence
-    FrameCadence m_cadence;                 // 20 ms
+    FrameCadence m_cadence;                 // 20 ms, or the draw rate's period
+    // Frames a second drawn between steps; 0 draws one frame a step, each frame a step of its own.
+    int m_drawRate = 0;
+    StepPacer m_pacer;
+    std::optional<DrawRateWatch> m_rateWatch; // for a rate that follows the display, not one asked for
+    bool m_frameDrawn = false;                // a frame drawn into the back buffer, not yet swapped
     bool m_inTick = false;
     bool m_ticking = false; // between CreateScene() and Teardown()
     // Ticks between two reports of the live GL objects on standard error (QUILLMERE_GL_REPORT, for the

@@ -1,6 +1,7 @@
 #include "render/aquarium_scene.h"
 
 #include "render/gl_setup.h"
+#include "scene/frame_blend.h"
 
 namespace quillmere {
 
@@ -36,6 +37,27 @@ void AquariumScene::renderFrame(Random& random, const AquariumSettings& settings
     inputs.ownImageOn = picture.ownImageOn;
     const SceneFrame& frame = m_scene.frame(random, settings, camera, inputs);
     m_renderer->RenderFrame(frame, screen, m_scene.tankBox(), picture);
+}
+
+void AquariumScene::step(Random& random, const AquariumSettings& settings, CameraValues& camera,
+                         bool ownImageOn) {
+    if (!m_renderer)
+        return;
+    m_previousFrame = m_scene.lastFrame();
+    FrameInputs inputs;
+    inputs.ownImageOn = ownImageOn;
+    m_scene.frame(random, settings, camera, inputs);
+    // The first step has none before it to come from.
+    if (!m_havePreviousFrame)
+        m_previousFrame = m_scene.lastFrame();
+    m_havePreviousFrame = true;
+}
+
+void AquariumScene::drawBlended(float blend, const CustomBackdropPicture& picture, ScreenSize screen) {
+    if (!m_renderer || !m_havePreviousFrame)
+        return;
+    blendFrames(m_previousFrame, m_scene.lastFrame(), blend, m_blendedFrame);
+    m_renderer->RenderFrame(m_blendedFrame, screen, m_scene.tankBox(), picture);
 }
 
 } // namespace quillmere

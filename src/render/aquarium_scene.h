@@ -34,6 +34,11 @@ public:
     void renderFrame(Random& random, const AquariumSettings& settings, CameraValues& camera,
                      const CustomBackdropPicture& picture, ScreenSize screen);
 
+    // For frames drawn faster than the tank steps: one step of the scene, keeping the one before it...
+    void step(Random& random, const AquariumSettings& settings, CameraValues& camera, bool ownImageOn);
+    // ...and a frame `blend` of the way from the step before the latest to the latest (0 to 1).
+    void drawBlended(float blend, const CustomBackdropPicture& picture, ScreenSize screen);
+
     // Deletes the textures and display lists; call while their context is still current. Frames
     // after it draw nothing.
     void releaseGlObjects() { m_renderer.reset(); }
@@ -53,6 +58,10 @@ public:
 private:
     Scene m_scene;
     std::optional<SceneRenderer> m_renderer;
+    // The step before the latest and the frame drawn between them; unused while every frame is a step.
+    SceneFrame m_previousFrame;
+    SceneFrame m_blendedFrame;
+    bool m_havePreviousFrame = false;
 };
 
 } // namespace quillmere

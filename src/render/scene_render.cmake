@@ -14,8 +14,9 @@ add_library(quillmere_render STATIC
     ${CMAKE_CURRENT_LIST_DIR}/scene_quads.cpp
     ${CMAKE_CURRENT_LIST_DIR}/scene_renderer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/scene_textures.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/swap_control.cpp
     ${CMAKE_CURRENT_LIST_DIR}/user_picture_target.cpp
     ${CMAKE_CURRENT_LIST_DIR}/user_picture_textures.cpp)
 target_link_libraries(quillmere_render PUBLIC
-    quillmere_scene quillmere_fish_render quillmere_textures quillmere_embedded_assets OpenGL::GL ${GLU_LIBRARY}
+    quillmere_scene quillmere_fish_render quillmere_textures quillmere_embedded_assets OpenGL::GL OpenGL::GLX ${GLU_LIBRARY}
     PRIVATE PkgConfig::FTGL PkgConfig::FONTCONFIG)

@@ -7,9 +7,12 @@
 #include "saver/saver_window.h"
 #include "saver/termination_signals.h"
 
+#include "core/draw_rate.h"
 #include "core/frame_cadence.h"
 #include "core/random.h"
+#include "core/step_pacer.h"
 #include "render/aquarium_scene.h"
+#include "render/swap_control.h"
 #include "settings/aquarium_settings.h"
 #include "settings/settings_file.h"
 #include "settings/settings_folder.h"
@@ -80,17 +83,32 @@ int main(int argc, char** argv) {
     quillmere::AquariumSettings settings;
     quillmere::CameraValues camera;
     quillmere::AquariumScene tank(random);
-    quillmere::SettingsFile(quillmere::settingsFolderPath()).readStartupSettings(random, settings, camera);
+    quillmere::SettingsFile file(quillmere::settingsFolderPath());
+    file.readStartupSettings(random, settings, camera);
     if (!tank.setUpWithoutFiles(random, settings))
         std::fprintf(stderr, "quillmere-saver: MAP SIZE ERROR\n");
+
+    // Above 50 frames a second the tank keeps its own 50 steps and the frames between are blended, as
+    // the program does on a fast display; at 50 or less each frame is a step, as the daemon's rate asks.
+    const quillmere::DisplayTraits traits{static_cast<double>(options.fps), quillmere::isSoftwareRenderer()};
+    const bool blended = options.fps > quillmere::StepsPerSecond &&
+                         quillmere::chooseDrawRate(file.readFrameRate(), traits) > 0;
+    quillmere::StepPacer pacer(std::chrono::milliseconds(1000 / quillmere::StepsPerSecond));
 
     const quillmere::CustomBackdropPicture builtInBackdrop;
     // A late frame is never made up for, as the program's own timer drops ticks it could not serve.
     quillmere::FrameCadence cadence(
         std::chrono::duration_cast<quillmere::FrameCadence::Duration>(std::chrono::seconds(1)) / options.fps);
     while (!signals.taken() && window->handleEvents()) {
-        if (cadence.frameDue(quillmere::FrameCadence::now())) {
-            tank.renderFrame(random, settings, camera, builtInBackdrop, window->size());
+        if (const auto now = quillmere::FrameCadence::now(); cadence.frameDue(now)) {
+            if (blended) {
+                const quillmere::StepPacer::Frame frame = pacer.frameAt(now);
+                if (frame.step)
+                    tank.step(random, settings, camera, false);
+                tank.drawBlended(frame.blend, builtInBackdrop, window->size());
+            } else {
+                tank.renderFrame(random, settings, camera, builtInBackdrop, window->size());
+            }
             window->swapBuffers();
         }
         waitForWork(window->connectionFd(), signals.fd(),

@@ -3,6 +3,7 @@
 #include "settings/profile_numbers.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 
 namespace quillmere {
@@ -192,6 +193,17 @@ void SettingsFile::saveMusicList(const MusicListState& state) {
 
 bool SettingsFile::readKeepScreenOn() {
     return readFlag(m_file.load(), DisplaySection, "KeepScreenOn");
+}
+
+FrameRateSetting SettingsFile::readFrameRate() {
+    const std::string text = m_file.load().read(DisplaySection, "FrameRate");
+    if (const std::optional<FrameRateSetting> setting = parseFrameRate(text))
+        return *setting;
+    std::fprintf(stderr,
+                 "Quillmere: FrameRate=%s is neither auto nor a number of frames a second from 1 to %d; "
+                 "following the display\n",
+                 text.c_str(), MaxDrawRate);
+    return FrameRateSetting{};
 }
 
 } // namespace quillmere

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/draw_rate.h"
 #include "core/random.h"
 #include "settings/aquarium_settings.h"
 #include "settings/profile_file.h"
@@ -85,6 +86,10 @@ public:
     // "KeepScreenOn" in the section "Display" is exactly 1: hold off screen blanking (and with it the
     // desktop's idle lock) while the tank shows. Only a person sets it; the program never writes it.
     bool readKeepScreenOn();
+
+    // "FrameRate" in the section "Display": auto when absent; text that is neither auto nor a frame rate
+    // is reported on stderr and read as auto. Only a person sets it; the program never writes it.
+    FrameRateSetting readFrameRate();
 
 private:
     ProfileFile m_file;
