@@ -33,7 +33,8 @@ namespace quillmere {
 namespace {
 
 constexpr int TickTimerId = 1;
-constexpr std::chrono::milliseconds TickInterval{20};
+// One tick a step when every frame is a step.
+constexpr std::chrono::milliseconds TickInterval = StepPeriod;
 // Ten seconds of ticks.
 constexpr int GlReportTicks = 500;
 // Bytes of the user's pictures copied into OpenGL on one tick: about a millisecond of the software

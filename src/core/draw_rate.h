@@ -9,8 +9,11 @@
 
 namespace quillmere {
 
-// The tank steps 50 times a second; a display that refreshes faster gets frames blended between steps.
-inline constexpr int StepsPerSecond = 50;
+// The tank steps every 20 ms, 50 times a second; a display that refreshes faster gets frames blended
+// between steps.
+inline constexpr std::chrono::milliseconds StepPeriod{20};
+inline constexpr int StepsPerSecond =
+    static_cast<int>(std::chrono::milliseconds(std::chrono::seconds(1)) / StepPeriod);
 // Above this a frame rate is a typing error, not a display.
 inline constexpr int MaxDrawRate = 1000;
 

@@ -1,26 +1,18 @@
 #include "render/swap_control.h"
 
+#include "render/extension_list.h"
+
 #include <GL/gl.h>
 #include <GL/glx.h>
 #include <cstring>
-#include <string_view>
+#include <initializer_list>
 
 namespace quillmere {
 
 namespace {
 
-bool offers(Display* display, std::string_view extension) {
-    const char* list = glXQueryExtensionsString(display, DefaultScreen(display));
-    if (list == nullptr)
-        return false;
-    const std::string_view all(list);
-    for (std::size_t at = all.find(extension); at != std::string_view::npos;
-         at = all.find(extension, at + 1)) {
-        const std::size_t end = at + extension.size();
-        if ((at == 0 || all[at - 1] == ' ') && (end == all.size() || all[end] == ' '))
-            return true;
-    }
-    return false;
+bool offers(Display* display, const char* extension) {
+    return listsExtension(glXQueryExtensionsString(display, DefaultScreen(display)), extension);
 }
 
 template <typename Function> Function lookUp(const char* name) {

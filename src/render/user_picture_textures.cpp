@@ -2,6 +2,7 @@
 
 #include "assets/tight_pixel_rows.h"
 #include "assets/user_picture.h"
+#include "render/extension_list.h"
 
 #include <GL/glext.h>
 #include <algorithm>
@@ -26,17 +27,6 @@ GLenum pixelFormat(int channels) {
 
 GLenum compressedFormat(int channels) {
     return channels % 2 == 1 ? GL_COMPRESSED_RGB_S3TC_DXT1_EXT : GL_COMPRESSED_RGBA_S3TC_DXT5_EXT;
-}
-
-bool hasExtension(const char* extensions, const char* name) {
-    const std::size_t length = std::strlen(name);
-    for (const char* at = extensions; at != nullptr && (at = std::strstr(at, name)) != nullptr;
-         at += length) {
-        const bool starts = at == extensions || at[-1] == ' ';
-        if (starts && (at[length] == ' ' || at[length] == '\0'))
-            return true;
-    }
-    return false;
 }
 
 // Bytes of one band of rows: DXT stores blocks of four rows.
@@ -64,7 +54,8 @@ TextureCapabilities readTextureCapabilities() {
     // The compressed uploads are OpenGL 1.3's.
     const bool hasCompressedUploads =
         version != nullptr && std::sscanf(version, "%d.%d", &major, &minor) == 2 && (major > 1 || minor >= 3);
-    caps.dxtCompression = hasCompressedUploads && hasExtension(extensions, "GL_EXT_texture_compression_s3tc");
+    caps.dxtCompression =
+        hasCompressedUploads && listsExtension(extensions, "GL_EXT_texture_compression_s3tc");
     return caps;
 }
 

@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
     const quillmere::DisplayTraits traits{static_cast<double>(options.fps), quillmere::isSoftwareRenderer()};
     const bool blended = options.fps > quillmere::StepsPerSecond &&
                          quillmere::chooseDrawRate(file.readFrameRate(), traits) > 0;
-    quillmere::StepPacer pacer(std::chrono::milliseconds(1000 / quillmere::StepsPerSecond));
+    quillmere::StepPacer pacer(quillmere::StepPeriod);
 
     const quillmere::CustomBackdropPicture builtInBackdrop;
     // A late frame is never made up for, as the program's own timer drops ticks it could not serve.
